@@ -1,0 +1,39 @@
+# make run  : installs what is missing, builds, prepares the installation and starts prontanota
+# make test : installs what is missing, builds and runs every test
+BUILD   ?= build
+JOBS    ?= $(shell nproc)
+PRONTANOTA_BASE ?= $(HOME)/Brelo
+export PRONTANOTA_BASE
+
+PACOTES = cmake g++ make qt6-base-dev libgl-dev firebird-dev libfbclient2 \
+          firebird3.0-server-core firebird3.0-utils firebird3.0-server ccache \
+          poppler-utils xvfb xauth fonts-dejavu-core
+
+.PHONY: all deps configure build run test bench clean screenshots
+
+all: build
+
+deps:
+	@./tools/instala-pacotes.sh $(PACOTES)
+
+$(BUILD)/CMakeCache.txt:
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+configure: deps $(BUILD)/CMakeCache.txt
+
+build: configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	cmake --install $(BUILD) --prefix "$(PRONTANOTA_BASE)/Prontanota" >/dev/null
+	"$(PRONTANOTA_BASE)/Prontanota/prontanota-setup" --instalacao "$(PRONTANOTA_BASE)/Prontanota"
+	cd "$(PRONTANOTA_BASE)/Prontanota" && ./prontanota
+
+test: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest -j $(JOBS) --output-on-failure --timeout 600
+
+bench: build
+	cmake --build $(BUILD) --target bench -j $(JOBS)
+
+clean:
+	rm -rf $(BUILD)

@@ -1,0 +1,22 @@
+#pragma once
+// Test clock: a fixed date, and waits that return at once but are recorded.
+
+#include "Relogio.h"
+
+#include <QList>
+
+class RelogioFixo final : public Relogio {
+public:
+    explicit RelogioFixo(QDate dia = QDate(2026, 3, 15)) : dia_(dia) { Relogio::instala(this); }
+    ~RelogioFixo() override { Relogio::instala(nullptr); }
+
+    void defineHoje(QDate d) { dia_ = d; }
+    QDate hoje() const override { return dia_; }
+    QDateTime agora() const override { return QDateTime(dia_, QTime(10, 0)); }
+    void espera(int ms) override { esperas.append(ms); }
+
+    QList<int> esperas;
+
+private:
+    QDate dia_;
+};
