@@ -1,0 +1,39 @@
+// Prepares an installation: prontanota-setup --instalacao <program folder>
+//                          prontanota-setup --modelo <file>   (an empty database from the schema)
+
+#include "ErroBD.h"
+#include "Esquema.h"
+#include "Instalacao.h"
+
+#include <QCoreApplication>
+#include <QDate>
+#include <QFile>
+#include <QTextStream>
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    QTextStream saida(stdout), erro(stderr);
+    try {
+        if (args.size() == 3 && args.at(1) == QLatin1String("--modelo")) {
+            QFile::remove(args.at(2));
+            Esquema::criaBanco(args.at(2), QDate::currentDate());
+            return 0;
+        }
+        if (args.size() == 3 && args.at(1) == QLatin1String("--instalacao")) {
+            const auto r = Instalacao::prepara(args.at(2), QDate::currentDate(), {}, [&](int feito, int total) {
+                if (feito == total || feito % 20 == 0)
+                    saida << "Criando o banco de dados: " << feito << '/' << total << '\n' << Qt::flush;
+            });
+            if (r.bancoCriado) saida << "Banco de dados criado em " << args.at(2) << "/Dados/BD.FDB\n";
+            if (r.registroEscrito) saida << "Configuração da instalação gravada.\n";
+            return 0;
+        }
+    } catch (const ErroBD &e) {
+        erro << e.mensagem() << '\n';
+        return 1;
+    }
+    erro << "uso: prontanota-setup --instalacao <pasta do programa> | --modelo <arquivo>\n";
+    return 2;
+}

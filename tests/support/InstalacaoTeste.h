@@ -1,0 +1,23 @@
+#pragma once
+// A fresh temporary installation for one test: settings in a temporary config home, the
+// program folder with a copy of the template database, and the working folder set to it.
+
+#include <QString>
+#include <QTemporaryDir>
+
+class InstalacaoTeste {
+public:
+    InstalacaoTeste();
+    ~InstalacaoTeste();
+
+    QString pasta() const;         // program folder
+    QString banco() const;         // Dados/BD.FDB inside it
+    QString raiz() const { return dir_.path(); }
+
+    // The template database of this test run (created from the schema when missing).
+    static QString modelo();
+
+private:
+    QTemporaryDir dir_;
+    QString anterior_;
+};

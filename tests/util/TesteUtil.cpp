@@ -1,0 +1,5 @@
+#include "TesteUtil.h"
+
+#include <QTest>
+
+QTEST_MAIN(TesteUtil)
