@@ -1,0 +1,12 @@
+#include "TesteComum.h"
+
+#include <QLocale>
+#include <QTest>
+
+void TesteComum::initTestCase()
+{
+    // The boxes must not depend on the machine's regional settings.
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+}
+
+QTEST_MAIN(TesteComum)
