@@ -38,6 +38,25 @@ public:
             if (caixa.clickedButton() == caixa.button(p.qt)) return p.botao;
         return (m.botoes & BotaoCancelar) ? BotaoCancelar : (m.botoes & BotaoNao) ? BotaoNao : BotaoOk;
     }
+
+    // Plain stand-ins until the program installs the real dialogs.
+    RespostaAviso mostraAviso(const QString &texto, int, bool somenteOk, const QString &, bool) override
+    {
+        if (somenteOk) return mostra({Icone::Nenhum, QStringLiteral(" Aviso!"), texto, BotaoOk, BotaoOk}) == BotaoOk
+                                  ? RespostaAviso::Ok : RespostaAviso::Nao;
+        return mostra({Icone::Pergunta, QStringLiteral(" Aviso!"), texto, BotaoSim | BotaoNao, BotaoSim}) == BotaoSim
+                   ? RespostaAviso::Sim : RespostaAviso::Nao;
+    }
+    RespostaAviso9 mostraAviso9(const QString &cadastrar, const QString &) override
+    {
+        return mostra({Icone::Pergunta, QStringLiteral(" O que deseja fazer...?"), QStringLiteral("Cadastrar ") + cadastrar + QStringLiteral(" ?"),
+                       BotaoSim | BotaoNao, BotaoSim}) == BotaoSim ? RespostaAviso9::Cadastrar : RespostaAviso9::Voltar;
+    }
+    int mostraSair() override
+    {
+        return mostra({Icone::Pergunta, QStringLiteral(" O que você deseja fazer?"), QStringLiteral("Sair do programa?"),
+                       BotaoSim | BotaoNao, BotaoSim}) == BotaoSim ? 2 : 4;
+    }
 };
 
 MensagensQt g_qt;
@@ -69,3 +88,53 @@ bool perguntaSimNao(const QString &texto, const QString &titulo, Icone icone, in
 {
     return Mensagens::atual().mostra({icone, titulo, texto, BotaoSim | BotaoNao, botaoPadrao}) == BotaoSim;
 }
+
+// ---- TfAviso text rules ----------------------------------------------------
+
+namespace {
+QString g_textoAviso = QStringLiteral("EXCLUIR este registro ?");
+} // namespace
+
+QString EstadoAviso::textoPredefinido(int codigo)
+{
+    switch (codigo) {
+    case 1: return QStringLiteral("Deseja EXCLUIR este registro ?");
+    case 2: return QStringLiteral("Deseja efetuar OUTRO lançamento agora ?");
+    case 3: return QStringLiteral("Este registro não está cadastrado.\n       Deseja CADASTRÁ-LO ?       ");
+    case 4: return QStringLiteral("Tem certeza que deseja EXCLUIR\n     o último lançamento ?    ");
+    case 5: return QStringLiteral("Deseja OCULTAR também cidades, bairros\n     e logradouros deste estado ?     ");
+    case 6: return QStringLiteral("Deseja EXIBIR também cidades, bairros\n     e logradouros deste estado ?     ");
+    case 7: return QStringLiteral("Deseja EXCLUIR \"TODOS\" os registros exibidos ?");
+    case 10: return QStringLiteral("Deseja realmente cancelar este registro ?");
+    case 99: return QStringLiteral("Deseja realmente sair do Programa ?");
+    default: return {};
+    }
+}
+
+QString EstadoAviso::textoAtual() { return g_textoAviso; }
+
+QString EstadoAviso::textoExibido(const PedidoAviso &p)
+{
+    const QString predefinido = textoPredefinido(p.codigo);
+    if (!predefinido.isEmpty()) return predefinido;
+    return p.texto.isEmpty() ? g_textoAviso : p.texto;
+}
+
+void EstadoAviso::fechou() { g_textoAviso = QStringLiteral("CONFIRMAR ?"); }
+void EstadoAviso::reinicia() { g_textoAviso = QStringLiteral("EXCLUIR este registro ?"); }
+
+RespostaAviso aviso(const PedidoAviso &pedido)
+{
+    const QString texto = EstadoAviso::textoExibido(pedido);
+    const RespostaAviso r = Mensagens::atual().mostraAviso(texto, pedido.codigo, pedido.codigo == 91,
+                                                           pedido.legendaSim, pedido.naoHabilitado);
+    EstadoAviso::fechou();
+    return r;
+}
+
+RespostaAviso9 aviso9(const QString &cadastrar, const QString &utilizar)
+{
+    return Mensagens::atual().mostraAviso9(cadastrar, utilizar);
+}
+
+int perguntaSair() { return Mensagens::atual().mostraSair(); }
