@@ -3,41 +3,43 @@
 #include <QApplication>
 #include <QMessageBox>
 
-namespace {
+int mostraCaixaQt(const Mensagem &m)
+{
+    QMessageBox caixa(QApplication::activeWindow());
+    caixa.setWindowTitle(m.titulo);
+    caixa.setText(m.texto);
+    switch (m.icone) {
+    case Icone::Nenhum: caixa.setIcon(QMessageBox::NoIcon); break;
+    case Icone::Informacao: caixa.setIcon(QMessageBox::Information); break;
+    case Icone::Aviso: caixa.setIcon(QMessageBox::Warning); break;
+    case Icone::Erro: caixa.setIcon(QMessageBox::Critical); break;
+    case Icone::Pergunta: caixa.setIcon(QMessageBox::Question); break;
+    }
+    struct Par { Botao botao; QMessageBox::StandardButton qt; };
+    const Par pares[] = {{BotaoOk, QMessageBox::Ok}, {BotaoSim, QMessageBox::Yes},
+                         {BotaoNao, QMessageBox::No}, {BotaoCancelar, QMessageBox::Cancel}};
+    for (const Par &p : pares) {
+        if (m.botoes & p.botao) {
+            QAbstractButton *b = caixa.addButton(p.qt);
+            if (p.botao == BotaoSim) b->setText(QStringLiteral("Sim"));
+            if (p.botao == BotaoNao) b->setText(QStringLiteral("Não"));
+            if (p.botao == BotaoCancelar) b->setText(QStringLiteral("Cancelar"));
+            if (p.botao == m.botaoPadrao) caixa.setDefaultButton(p.qt);
+        }
+    }
+    caixa.exec();
+    for (const Par &p : pares)
+        if (caixa.clickedButton() == caixa.button(p.qt)) return p.botao;
+    return (m.botoes & BotaoCancelar) ? BotaoCancelar : (m.botoes & BotaoNao) ? BotaoNao : BotaoOk;
+}
 
+
+namespace {
 QString g_titulo = QStringLiteral("Prontanota - Brelo");
 
 class MensagensQt final : public Mensagens {
 public:
-    int mostra(const Mensagem &m) override
-    {
-        QMessageBox caixa(QApplication::activeWindow());
-        caixa.setWindowTitle(m.titulo);
-        caixa.setText(m.texto);
-        switch (m.icone) {
-        case Icone::Nenhum: caixa.setIcon(QMessageBox::NoIcon); break;
-        case Icone::Informacao: caixa.setIcon(QMessageBox::Information); break;
-        case Icone::Aviso: caixa.setIcon(QMessageBox::Warning); break;
-        case Icone::Erro: caixa.setIcon(QMessageBox::Critical); break;
-        case Icone::Pergunta: caixa.setIcon(QMessageBox::Question); break;
-        }
-        struct Par { Botao botao; QMessageBox::StandardButton qt; };
-        const Par pares[] = {{BotaoOk, QMessageBox::Ok}, {BotaoSim, QMessageBox::Yes},
-                             {BotaoNao, QMessageBox::No}, {BotaoCancelar, QMessageBox::Cancel}};
-        for (const Par &p : pares) {
-            if (m.botoes & p.botao) {
-                QAbstractButton *b = caixa.addButton(p.qt);
-                if (p.botao == BotaoSim) b->setText(QStringLiteral("Sim"));
-                if (p.botao == BotaoNao) b->setText(QStringLiteral("Não"));
-                if (p.botao == BotaoCancelar) b->setText(QStringLiteral("Cancelar"));
-                if (p.botao == m.botaoPadrao) caixa.setDefaultButton(p.qt);
-            }
-        }
-        caixa.exec();
-        for (const Par &p : pares)
-            if (caixa.clickedButton() == caixa.button(p.qt)) return p.botao;
-        return (m.botoes & BotaoCancelar) ? BotaoCancelar : (m.botoes & BotaoNao) ? BotaoNao : BotaoOk;
-    }
+    int mostra(const Mensagem &m) override { return mostraCaixaQt(m); }
 
     // Plain stand-ins until the program installs the real dialogs.
     RespostaAviso mostraAviso(const QString &texto, int, bool somenteOk, const QString &, bool) override

@@ -63,6 +63,9 @@ public:
     static void defineTituloAplicacao(const QString &titulo);
 };
 
+// The Qt message box every service shows for a Mensagem; returns the button pressed.
+int mostraCaixaQt(const Mensagem &m);
+
 // Information box: caption "Informação!", information icon, OK.
 void informacao(const QString &texto, const QString &titulo = QStringLiteral("Informação!"));
 // Plain box with the application title as caption and no icon (ShowMessage).
@@ -88,7 +91,13 @@ public:
 
 // Shows TfAviso through the service, applying the text rules.
 RespostaAviso aviso(const PedidoAviso &pedido = {});
-inline RespostaAviso aviso(int codigo, const QString &texto = {}) { return aviso(PedidoAviso{codigo, texto}); }
+inline RespostaAviso aviso(int codigo, const QString &texto = {})
+{
+    PedidoAviso p;
+    p.codigo = codigo;
+    p.texto = texto;
+    return aviso(p);
+}
 // The OK notice: TfAviso with code 91.
 inline void avisoOk(const QString &texto) { aviso(91, texto); }
 RespostaAviso9 aviso9(const QString &cadastrar, const QString &utilizar);

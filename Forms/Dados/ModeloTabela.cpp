@@ -65,7 +65,12 @@ QVariant ModeloTabela::data(const QModelIndex &index, int role) const
     }
     const QVariant v = q_.valor(index.row(), indiceNaQuery(index.column()));
     switch (role) {
-    case Qt::DisplayRole: return texto(v);
+    case Qt::DisplayRole:
+        if (textoCelula) {
+            const QVariant t = textoCelula(index.row(), campoDaColuna(index.column()));
+            if (t.isValid()) return texto(t);
+        }
+        return texto(v);
     case Qt::EditRole: return v;
     case Qt::TextAlignmentRole:
         if (!colunas_.isEmpty()) return QVariant::fromValue(colunas_.at(index.column()).alinhamento);

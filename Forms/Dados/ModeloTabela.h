@@ -5,6 +5,7 @@
 
 #include <QAbstractTableModel>
 #include <QList>
+#include <functional>
 
 class Query;
 
@@ -26,6 +27,8 @@ public:
 
     // Optional per-row colour (e.g. grey for hidden rows).
     std::function<QVariant(int linha, int role)> estilo;
+    // Optional display value of a cell (a looked-up name); invalid: the row's own value.
+    std::function<QVariant(int linha, const QString &campo)> textoCelula;
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;

@@ -27,4 +27,7 @@ public:
     virtual void RestaurarBD() = 0;
     // Parent of the other windows (they are Qt::Window children of it).
     virtual QWidget *janela() = 0;
+    // Opens a window by kind ("CIDADES", "BAIRROS", "CADASTROS", ...) unless it is open; the
+    // Options menus of the registers use it. Returns the window, or nullptr when none opened.
+    virtual QWidget *abreJanela(const QString &tipo) { return nullptr; }
 };

@@ -1,0 +1,17 @@
+#pragma once
+// The maker's web pages and contact address, in one place.
+
+#include <QString>
+
+namespace Enderecos {
+inline const QString Site = QStringLiteral("https://www.brelo.com.br/");
+inline const QString Suporte = QStringLiteral("https://www.brelo.com.br/suporte/");
+inline const QString Contato = QStringLiteral("https://www.brelo.com.br/contato/");
+inline const QString VideoAulas = QStringLiteral("https://www.brelo.com.br/videos/");
+inline const QString Blog = QStringLiteral("https://blog.brelo.com.br/");
+inline const QString OutrosProgramas = QStringLiteral("https://www.brelo.com.br/programas/");
+inline const QString Instalacao = QStringLiteral("https://www.brelo.com.br/prontanota/instalacao/");
+inline const QString Firebird = QStringLiteral("https://www.brelo.com.br/prontanota/firebird/");
+inline const QString FirebirdAtivacao = QStringLiteral("https://www.brelo.com.br/prontanota/firebird/#ativar");
+inline const QString EmailContato = QStringLiteral("suporte@brelo.com.br");
+} // namespace Enderecos
