@@ -16,6 +16,7 @@ InstalacaoTeste::InstalacaoTeste() : anterior_(QDir::currentPath())
     qputenv("PRONTANOTA_BASE", QFile::encodeName(dir_.path()));
     Registro::defineChave(Registro::chavePadrao());
     Instalacao::prepara(pasta(), QDate(2026, 3, 15), modelo());
+    QFile::copy(QStringLiteral(PN_RELATORIOS_RAV), pasta() + QStringLiteral("/Relatorios/Relatorios.rav"));
     LayoutIni::definePasta(pasta());
     QDir::setCurrent(pasta());
 }

@@ -1,6 +1,7 @@
 #pragma once
 // A fresh temporary installation for one test: settings in a temporary config home, the
-// program folder with a copy of the template database, and the working folder set to it.
+// program folder with a copy of the template database and of the report project, and the
+// working folder set to it.
 
 #include <QString>
 #include <QTemporaryDir>

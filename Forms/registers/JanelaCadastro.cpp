@@ -1,0 +1,430 @@
+#include "JanelaCadastro.h"
+
+#include "Aplicacao.h"
+#include "CaixaTexto.h"
+#include "ConexaoRelatorio.h"
+#include "Dados.h"
+#include "Enderecos.h"
+#include "ErroBD.h"
+#include "JanelaPrincipal.h"
+#include "LayoutIni.h"
+#include "Mensagens.h"
+#include "Plataforma.h"
+#include "RelatorioLista.h"
+#include "TeclasNavegacao.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace {
+
+QPushButton *botao(QWidget *pai, const char *nome, const QString &texto, const QString &dica)
+{
+    auto *b = new QPushButton(texto, pai);
+    b->setObjectName(QLatin1String(nome));
+    b->setToolTip(dica);
+    b->setAutoDefault(false);
+    return b;
+}
+
+} // namespace
+
+JanelaCadastro::JanelaCadastro(const Definicao &d, QWidget *parent)
+    : QWidget(parent, Qt::Window), def_(d), TransQryPrincipal(dados().DataBase, QStringLiteral("TransQryPrincipal")),
+      QryPrincipal(dados().DataBase, TransQryPrincipal, this), CountQryPrincipal(dados().DataBase, TransQryPrincipal, this)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    QryPrincipal.sql.defineLinhas(def_.sqlPrincipal);
+    if (!def_.conexaoRelatorio.isEmpty()) RVPrincipal = new ConexaoRelatorio(def_.conexaoRelatorio, QryPrincipal, this);
+    CountQryPrincipal.sql.defineTexto(def_.sqlContagem);
+}
+
+JanelaCadastro::~JanelaCadastro()
+{
+    try {
+        if (QryPrincipal.editando()) QryPrincipal.cancel();
+        QryPrincipal.close();
+        CountQryPrincipal.close();
+        TransQryPrincipal.commit();
+    } catch (const ErroBD &) {
+    }
+}
+
+void JanelaCadastro::monta()
+{
+    setWindowTitle(def_.titulo);
+    setStyleSheet(QStringLiteral("JanelaCadastro { background: white; }"));
+
+    ButNovo = botao(this, "ButNovo", QStringLiteral(" &Novo"), QStringLiteral("Insere novo registro"));
+    ButAltera = botao(this, "ButAltera", QStringLiteral(" &Alterar"), QStringLiteral("Altera um registro existente"));
+    ButExclui = botao(this, "ButExclui", QStringLiteral(" &Excluir"), QStringLiteral("Exclui um registro"));
+    ButRelatorios = botao(this, "ButRelatorios", QStringLiteral(" &Imprimir "),
+                          QStringLiteral("Visualiza ou imprime relatórios ou comprovantes"));
+    ButOpcoes = botao(this, "ButOpcoes", QStringLiteral(" &Opções"), QStringLiteral("Opções diversas"));
+    ButGravar = botao(this, "ButGravar", QStringLiteral(" &Gravar"), QStringLiteral("Grava este registro"));
+    ButCancelar = botao(this, "ButCancelar", QStringLiteral("&Cancelar"), QStringLiteral("Cancela este registro"));
+    ButExibir = botao(this, "ButExibir", QStringLiteral(" &Exibir/ Ocultar"), QStringLiteral("Exibe ou oculta um registro"));
+    ButAjuda = botao(this, "ButAjuda", QStringLiteral("   Ajuda   "), QStringLiteral("Clique aqui para obter ajuda"));
+    ButBuscar = botao(this, "ButBuscar", QStringLiteral(" Buscar"), QStringLiteral("Realiza a busca da expressão digitada"));
+
+    MenuRelatorios = new QMenu(this);
+    MenuRelatorios->setObjectName(QStringLiteral("MenuRelatorios"));
+    MenuRelatorios->addAction(def_.itemRelatorio, this, [this] { imprimeLista(); });
+    MenuOpcoes = new QMenu(this);
+    MenuOpcoes->setObjectName(QStringLiteral("MenuOpcoes"));
+    MenuAjuda = new QMenu(this);
+    MenuAjuda->setObjectName(QStringLiteral("MenuAjuda"));
+    MenuAjuda->addAction(QStringLiteral(" Ajuda Online  "), this, [] { Plataforma::atual().abreEndereco(Enderecos::Suporte); });
+    MenuAjuda->addAction(QStringLiteral(" Fale Conosco  "), this, [] {
+        if (auto *p = JanelaPrincipal::atual()) p->FaleConosco();
+    });
+    for (auto [b, m] : {std::pair{ButRelatorios, MenuRelatorios}, std::pair{ButOpcoes, MenuOpcoes}, std::pair{ButAjuda, MenuAjuda}})
+        connect(b, &QPushButton::clicked, this, [b, m] { m->popup(b->mapToGlobal(QPoint(0, b->height()))); });
+
+    EditLocaliza = new QLineEdit(this);
+    EditLocaliza->setObjectName(QStringLiteral("EditLocaliza"));
+    maiusculas(EditLocaliza);
+    LabelLimpar = new QLabel(QStringLiteral("<a href=\"#\">Limpar busca</a>"), this);
+    LabelLimpar->setObjectName(QStringLiteral("LabelLimpar"));
+    LabelLimpar->setVisible(false);
+    LabelRegistros = new QLabel(this);
+    LabelRegistros->setObjectName(QStringLiteral("LabelRegistros"));
+
+    modelo_ = new ModeloTabela(lista(), this);
+    modelo_->defineColunas(def_.colunas);
+    modelo_->estilo = [this](int linha, int role) -> QVariant {
+        if (role == Qt::ForegroundRole && !def_.campoExibir.isEmpty()
+            && lista().valor(linha, def_.campoExibir).toString() != QLatin1String("T"))
+            return QColor(192, 192, 192);
+        return {};
+    };
+    modelo_->textoCelula = [this](int linha, const QString &campo) { return textoCelula(linha, campo); };
+    Grid1 = new QTableView(this);
+    Grid1->setObjectName(QStringLiteral("Grid1"));
+    Grid1->setModel(modelo_);
+    Grid1->setSelectionBehavior(QAbstractItemView::SelectRows);
+    Grid1->setSelectionMode(QAbstractItemView::SingleSelection);
+    Grid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    Grid1->verticalHeader()->hide();
+    Grid1->horizontalHeader()->setStretchLastSection(true);
+    Grid1->horizontalHeader()->setSectionsClickable(true);
+    Grid1->installEventFilter(this);
+
+    auto *topo = new QHBoxLayout;
+    for (QPushButton *b : {ButNovo, ButAltera, ButExclui, ButRelatorios, ButOpcoes}) topo->addWidget(b);
+    topo->addStretch();
+    for (QPushButton *b : {ButGravar, ButCancelar, ButExibir, ButAjuda}) topo->addWidget(b);
+
+    auto *busca = new QHBoxLayout;
+    busca->addWidget(EditLocaliza, 1);
+    busca->addWidget(ButBuscar);
+    auto *esquerda = new QVBoxLayout;
+    esquerda->addLayout(busca);
+    esquerda->addWidget(LabelLimpar);
+    esquerda->addWidget(Grid1, 1);
+    esquerda->addWidget(LabelRegistros);
+
+    auto *grupo = new QGroupBox(def_.tituloDetalhes, this);
+    painelDetalhes_ = grupo;
+    montaDetalhes(grupo);
+
+    auto *meio = new QHBoxLayout;
+    meio->addLayout(esquerda, 3);
+    meio->addWidget(grupo, 2);
+
+    auto *geral = new QVBoxLayout(this);
+    geral->addLayout(topo);
+    geral->addLayout(meio, 1);
+    geral->addWidget(new QLabel(QStringLiteral(
+        "F1 Ajuda - F2 Novo - F3 Altera - F4 Relatórios - F5 Pesquisa - F6 Grava - F7 Cancela - F11 Sair "), this));
+    geral->addWidget(new QLabel(QStringLiteral(
+        "ENTER Avançar campos - ESC Voltar  |  Na tabela: Duplo clique: Alterar  -  DEL Excluir  |  Clique nas colunas para ordená-las"), this));
+    resize(900, 560);
+
+    connect(ButNovo, &QPushButton::clicked, this, &JanelaCadastro::ButNovoClick);
+    connect(ButAltera, &QPushButton::clicked, this, &JanelaCadastro::ButAlteraClick);
+    connect(ButExclui, &QPushButton::clicked, this, &JanelaCadastro::Delecao);
+    connect(ButGravar, &QPushButton::clicked, this, &JanelaCadastro::ButGravarClick);
+    connect(ButCancelar, &QPushButton::clicked, this, &JanelaCadastro::ButCancelarClick);
+    connect(ButExibir, &QPushButton::clicked, this, &JanelaCadastro::ButExibirClick);
+    connect(ButBuscar, &QPushButton::clicked, this, &JanelaCadastro::ButBuscarClick);
+    connect(LabelLimpar, &QLabel::linkActivated, this, &JanelaCadastro::LabelLimparClick);
+    connect(EditLocaliza, &QLineEdit::textChanged, this, [this](const QString &t) { LabelLimpar->setVisible(!t.isEmpty()); });
+    connect(Grid1, &QTableView::doubleClicked, this, [this] { if (ButAltera->isEnabled()) ButAlteraClick(); });
+    connect(Grid1->horizontalHeader(), &QHeaderView::sectionClicked, this,
+            [this](int coluna) { ordenaPor(modelo_->campoDaColuna(coluna)); });
+    connect(Grid1->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this](const QModelIndex &i) {
+        if (i.isValid() && !lista().editando() && i.row() != lista().recNo()) lista().setRecNo(i.row());
+    });
+    connect(&lista(), &Query::posicaoMudou, this, [this](int linha) {
+        if (linha >= 0 && Grid1->currentIndex().row() != linha) Grid1->selectRow(linha);
+        mostraRegistro();
+    });
+    connect(&lista(), &Query::aberta, this, [this] {
+        if (!lista().isEmpty()) Grid1->selectRow(lista().recNo());
+        mostraRegistro();
+    });
+
+    teclas_ = TeclasNavegacao::instala(this);
+    teclas_->associa(Qt::Key_F1, [] { if (auto *p = JanelaPrincipal::atual()) p->AjudaSistema(); });
+    teclas_->associa(Qt::Key_F2, ButNovo);
+    teclas_->associa(Qt::Key_F3, ButAltera);
+    teclas_->associa(Qt::Key_F4, ButRelatorios);
+    teclas_->associa(Qt::Key_F5, ButBuscar);
+    teclas_->associa(Qt::Key_F6, ButGravar);
+    teclas_->associa(Qt::Key_F7, ButCancelar);
+    teclas_->associa(Qt::Key_F10, ButOpcoes);
+    teclas_->associa(Qt::Key_F11, [this] { if (modo_ == Normal) close(); });
+}
+
+bool JanelaCadastro::eventFilter(QObject *o, QEvent *e)
+{
+    if (o == Grid1 && e->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(e)->key() == Qt::Key_Delete) {
+        if (ButExclui->isEnabled()) Delecao();
+        return true;
+    }
+    return QWidget::eventFilter(o, e);
+}
+
+void JanelaCadastro::showEvent(QShowEvent *e)
+{
+    QWidget::showEvent(e);
+    if (aberta_) return;
+    aberta_ = true;
+    ModoNormal();
+    carregaTodos_ = true;
+    CarregaTabelas();
+    EditLocaliza->clear();
+    EditLocaliza->setFocus();
+    PermissoesUsuario();
+}
+
+void JanelaCadastro::closeEvent(QCloseEvent *e)
+{
+    LayoutIni::escreveExibeTodosAbrir(def_.secaoLayout, exibeTodosAbrir_);
+    if (modo_ != Normal) {
+        QryPrincipal.cancel();
+        try { TransQryPrincipal.rollbackRetaining(); } catch (const ErroBD &) {}
+    }
+    e->accept();
+}
+
+void JanelaCadastro::ModoNormal()
+{
+    modo_ = Normal;
+    for (QPushButton *b : {ButBuscar, ButNovo, ButAltera, ButExclui, ButRelatorios, ButOpcoes, ButExibir}) b->setEnabled(true);
+    PermissoesUsuario();
+    EditLocaliza->setReadOnly(false);
+    EditLocaliza->setEnabled(true);
+    Grid1->setEnabled(true);
+    ButGravar->setEnabled(false);
+    ButCancelar->setEnabled(false);
+    habilitaDetalhes(false);
+    setWindowTitle(def_.titulo);
+    const QSignalBlocker bloqueio(EditLocaliza);
+    EditLocaliza->clear();
+    LabelLimpar->setVisible(false);
+    EditLocaliza->setFocus();
+}
+
+void JanelaCadastro::ModoEdicao()
+{
+    for (QPushButton *b : {ButBuscar, ButNovo, ButAltera, ButExclui, ButRelatorios, ButOpcoes, ButExibir}) b->setEnabled(false);
+    EditLocaliza->setReadOnly(true);
+    EditLocaliza->setEnabled(def_.buscaHabilitadaEditando);
+    Grid1->setEnabled(false);
+    ButGravar->setEnabled(true);
+    ButCancelar->setEnabled(true);
+    habilitaDetalhes(true);
+    if (QWidget *w = primeiroCampo()) w->setFocus();
+}
+
+void JanelaCadastro::PermissoesUsuario()
+{
+    if (dados().NomeUsuarioLogado == QLatin1String("MASTER") || dados().loginMaster()) return;
+    Query &p = dados().QryLiberaPermissoes;
+    auto direito = [&p, this](const char *sufixo) {
+        const QString campo = QStringLiteral("PUS_") + def_.direito + QLatin1String(sufixo);
+        return p.ativa() && !p.isEmpty() && p.indiceCampo(campo) >= 0 && p[campo].asString() == QLatin1String("T");
+    };
+    if (!direito("_E")) { ButNovo->setEnabled(false); ButAltera->setEnabled(false); }
+    if (!direito("_X")) ButExclui->setEnabled(false);
+    if (!direito("_R")) ButRelatorios->setEnabled(false);
+}
+
+void JanelaCadastro::CarregaTabelas()
+{
+    QryPrincipal.close();
+    QryPrincipal.sql[def_.linhaFiltro] = QString();
+    carregaTodos_ = false;
+    QryPrincipal.open();
+    CountQryPrincipal.close();
+    CountQryPrincipal.open();
+    carregaListas();
+    escreveContador();
+}
+
+void JanelaCadastro::LocalizaTabelas()
+{
+    QString texto = EditLocaliza->text();
+    texto.replace(QLatin1Char('\''), QStringLiteral("''")); // a quote is text, never the end of the literal
+    QryPrincipal.close();
+    QryPrincipal.sql[def_.linhaFiltro] = QStringLiteral("WHERE ") + def_.campoNome + QStringLiteral(" LIKE('%") + texto + QStringLiteral("%')");
+    QryPrincipal.open();
+    CountQryPrincipal.close();
+    CountQryPrincipal.open();
+    escreveContador();
+}
+
+void JanelaCadastro::escreveContador()
+{
+    LabelRegistros->setText(QStringLiteral("Exibindo %1 de %2 registros")
+                                .arg(lista().recordCount())
+                                .arg(CountQryPrincipal.valor(0, QStringLiteral("REGISTROS")).toLongLong()));
+}
+
+void JanelaCadastro::ordenaPor(const QString &campo)
+{
+    if (campo.isEmpty()) return;
+    Query &q = lista();
+    q.sql[q.sql.count() - 1] = QStringLiteral("ORDER BY ") + campo;
+    q.close();
+    q.open();
+}
+
+void JanelaCadastro::ButBuscarClick()
+{
+    LocalizaTabelas();
+    Grid1->setFocus();
+}
+
+void JanelaCadastro::LabelLimparClick()
+{
+    EditLocaliza->clear();
+    LocalizaTabelas();
+    EditLocaliza->setFocus();
+}
+
+void JanelaCadastro::ButNovoClick()
+{
+    modo_ = Inserindo;
+    QryPrincipal.append();
+    QryPrincipal[def_.campoExibir] = QStringLiteral("T");
+    mostraRegistro();
+    ModoEdicao();
+    setWindowTitle(def_.titulo + QStringLiteral(" (Incluindo...)"));
+}
+
+void JanelaCadastro::ButAlteraClick()
+{
+    if (QryPrincipal.isEmpty()) {
+        if (!def_.msgSemAlterar.isEmpty()) informacao(def_.msgSemAlterar);
+        return;
+    }
+    modo_ = Alterando;
+    QryPrincipal.edit();
+    ModoEdicao();
+    setWindowTitle(def_.titulo + QStringLiteral(" (Alterando...)"));
+}
+
+void JanelaCadastro::gravaLinha()
+{
+    QryPrincipal.post();
+    TransQryPrincipal.commitRetaining();
+    CountQryPrincipal.close();
+    CountQryPrincipal.open();
+    escreveContador();
+}
+
+void JanelaCadastro::ButGravarClick()
+{
+    if (!QryPrincipal.editando() || !preparaGravacao()) return;
+    try {
+        gravaLinha();
+    } catch (const ErroBD &e) {
+        mensagemErro(e.mensagem()); // stays in editing with the row as typed
+        return;
+    }
+    recarregaListasCompartilhadas();
+    if (modo_ == Inserindo && aviso(2) == RespostaAviso::Sim) {
+        ButNovoClick();
+        return;
+    }
+    ModoNormal();
+    mostraRegistro();
+}
+
+void JanelaCadastro::ButCancelarClick()
+{
+    QryPrincipal.cancel();
+    try { TransQryPrincipal.rollbackRetaining(); } catch (const ErroBD &e) { mensagemErro(e.mensagem()); }
+    ModoNormal();
+    mostraRegistro();
+}
+
+void JanelaCadastro::Delecao()
+{
+    if (QryPrincipal.isEmpty()) {
+        if (!def_.msgSemExcluir.isEmpty()) informacao(def_.msgSemExcluir);
+        return;
+    }
+    if (aviso() != RespostaAviso::Sim) return;
+    try {
+        QryPrincipal.remove();
+        TransQryPrincipal.commitRetaining();
+    } catch (const ErroBD &) {
+        informacao(QStringLiteral("Não é possível excluir. Existem vínculos para esta tabela !"));
+        try { TransQryPrincipal.rollbackRetaining(); } catch (const ErroBD &) {}
+        return;
+    }
+    CountQryPrincipal.close();
+    CountQryPrincipal.open();
+    escreveContador();
+    recarregaListasCompartilhadas();
+}
+
+void JanelaCadastro::ButExibirClick()
+{
+    if (QryPrincipal.isEmpty()) return;
+    if (CountQryPrincipal.valor(0, QStringLiteral("REGISTROS")).toLongLong() == 1) {
+        informacao(QStringLiteral("Não é possível ocultar/exibir registro único !"));
+        return;
+    }
+    QryPrincipal.edit();
+    const bool exibido = QryPrincipal[def_.campoExibir].asString() == QLatin1String("T");
+    QryPrincipal[def_.campoExibir] = exibido ? QStringLiteral("F") : QStringLiteral("T");
+    try {
+        gravaLinha();
+    } catch (const ErroBD &e) {
+        QryPrincipal.cancel();
+        mensagemErro(e.mensagem());
+    }
+}
+
+bool JanelaCadastro::existeDuplicado(Query &q)
+{
+    q.close();
+    q.open();
+    return !q.isEmpty();
+}
+
+void JanelaCadastro::focaSelecionando(QWidget *campo)
+{
+    campo->setFocus();
+    if (auto *e = qobject_cast<QLineEdit *>(campo)) e->selectAll();
+}
+
+void JanelaCadastro::imprimeLista()
+{
+    if (QryPrincipal.isEmpty()) return;
+    RelatorioLista::imprime(QryPrincipal, def_.relatorio, def_.tituloRelatorio,
+                            QStringLiteral("Exibindo  registros  pesquisados"));
+}
