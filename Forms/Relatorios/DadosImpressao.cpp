@@ -26,6 +26,8 @@ DadosImpressao::~DadosImpressao()
     if (g_impressao == this) g_impressao = nullptr;
 }
 
+bool DadosImpressao::existe() { return g_impressao != nullptr; }
+
 DadosImpressao &DadosImpressao::instancia()
 {
     Q_ASSERT(g_impressao);

@@ -25,6 +25,7 @@ public:
     explicit DadosImpressao(Dados *dados, QObject *parent = nullptr);
     ~DadosImpressao() override;
     static DadosImpressao &instancia(); // the module of the running program (the last one created)
+    static bool existe();
 
     ProjetoRelatorios Relatorios;
     SistemaRelatorios RvSystem1;

@@ -4,6 +4,7 @@
 // modes (0 normal, 1 inserting, 2 altering), the user's rights, deletion with confirmation,
 // the list report and Layout.ini on closing. A register states only what it adds.
 
+#include "GanchosJanelas.h"
 #include "ModeloTabela.h"
 #include "Query.h"
 #include "Transacao.h"
@@ -19,7 +20,7 @@ class QVBoxLayout;
 class ConexaoRelatorio;
 class TeclasNavegacao;
 
-class JanelaCadastro : public QWidget {
+class JanelaCadastro : public QWidget, public JanelaNovoRegistro {
     Q_OBJECT
 public:
     enum Modo { Normal = 0, Inserindo = 1, Alterando = 2 };
@@ -76,7 +77,7 @@ public:
     virtual void Delecao();
     void ordenaPor(const QString &campo);
     void imprimeLista();
-    void novoRegistro() { ButNovoClick(); }
+    void novoRegistro() override { ButNovoClick(); }
 
 protected:
     // Builds the window; subclasses call it at the end of their constructor.

@@ -1,44 +1,101 @@
-// prontanota: reads the installation settings, opens the database and shows the main window.
+// prontanota: the main program. It refuses to start beside some other programs of the maker,
+// creates the main window, the data module, the splash and the message service, shows the
+// login and runs the main window until the orderly end.
 
+#include "AbridorJanelas.h"
+#include "Aplicacao.h"
+#include "Caminhos.h"
 #include "Dados.h"
-#include "ErroBD.h"
+#include "DadosImpressao.h"
 #include "Mensagens.h"
+#include "MensagensJanelas.h"
 #include "Registro.h"
+#include "TfBairros.h"
+#include "TfCarregando.h"
+#include "TfCidades.h"
+#include "TfLogradouros.h"
+#include "TfPrincipal.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QLabel>
-#include <QMainWindow>
-#include <QStatusBar>
+#include <QScopeGuard>
+
+#include <memory>
+
+namespace {
+
+// Folders of the maker's other programs; this program does not start on a computer where one
+// of them is installed. On Windows they are folders of drive C:; elsewhere they live under the
+// base folder of the maker's programs (Caminhos::base(), e.g. ~/Brelo/Cobranca):
+//   Cobranca      - the billing program
+//   Estoque       - the stock-control program
+//   Crediario     - the store-credit program
+//   OrdemServico  - the service-order program
+const char *const ProgramasImpeditivos[] = {"Cobranca", "Estoque", "Crediario", "OrdemServico"};
+
+bool outroProgramaInstalado()
+{
+#ifdef Q_OS_WIN
+    const QString base = QStringLiteral("C:/");
+#else
+    const QString base = Caminhos::base() + QLatin1Char('/');
+#endif
+    for (const char *pasta : ProgramasImpeditivos)
+        if (QDir(base + QString::fromLatin1(pasta)).exists()) return true;
+    return false;
+}
+
+// The windows this program opens from the main window, by kind.
+void registraJanelas()
+{
+    AbridorJanelas::registra(TipoJanela::Cidades, [](QWidget *pai) { return new TfCidades(pai); });
+    AbridorJanelas::registra(TipoJanela::Bairros, [](QWidget *pai) { return new TfBairros(pai); });
+    AbridorJanelas::registra(TipoJanela::Logradouros, [](QWidget *pai) { return new TfLogradouros(pai); });
+}
+
+// In embedded mode the database name "Dados/BD.FDB" is relative to the program folder.
+void definePastaTrabalho()
+{
+    if (!Registro::leBooleano(QStringLiteral("VersaoEmbarcada"))) return;
+    const QString pasta = Caminhos::deWindows(Registro::leTexto(QStringLiteral("PathPrograma")));
+    if (!pasta.isEmpty() && QDir(pasta).exists()) QDir::setCurrent(pasta);
+}
+
+} // namespace
 
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Prontanota"));
-    Mensagens::defineTituloAplicacao(QStringLiteral("Prontanota - Brelo"));
-    Registro::carregaSubstituicao();
 
-    QMainWindow principal;
-    principal.setWindowTitle(QStringLiteral("Prontanota - Brelo"));
-    principal.resize(1024, 700);
-
-    Dados modulo;
-    modulo.carregaRegistro();
-    if (modulo.VersaoEmbarcada && !modulo.PathPrograma.isEmpty()) QDir::setCurrent(modulo.PathPrograma);
-    try {
-        modulo.conecta();
-        Dados::abre(modulo.QryConfigs);
-        modulo.CF_MODELO_PROMIS = modulo.QryConfigs[QStringLiteral("CF_MODELO_PROMIS")].asString();
-    } catch (const ErroBD &e) {
-        mensagemErro(e.mensagem());
-        return 1;
+    if (outroProgramaInstalado()) {
+        Mensagens::atual().mostra(
+            {Icone::Nenhum, QStringLiteral(" BRELO"), QStringLiteral(" Erro ao abrir o programa !"), BotaoOk, BotaoOk});
+        return 0;
     }
+    Mensagens::defineTituloAplicacao(QStringLiteral("Prontanota - Brelo"));
+    registraJanelas();
 
-    auto *rotulo = new QLabel(QStringLiteral("Banco de dados: %1").arg(modulo.DataBase.nome), &principal);
-    rotulo->setAlignment(Qt::AlignCenter);
-    principal.setCentralWidget(rotulo);
-    principal.statusBar()->showMessage(modulo.VersaoEmbarcada ? QStringLiteral("Modo local")
-                                                              : QStringLiteral("Modo rede: ") + modulo.NomeServidor);
-    principal.show();
+    auto principal = std::make_unique<TfPrincipal>(); // reads Registro.ini
+    auto modulo = std::make_unique<Dados>();
+    auto impressao = std::make_unique<DadosImpressao>(modulo.get());
+    TfCarregando::instancia();
+    MensagensJanelas mensagens;
+    Mensagens::instala(&mensagens);
+    // The windows (children of the main window) go before the data module their queries use.
+    const auto fim = qScopeGuard([&] {
+        principal.reset();
+        Mensagens::instala(nullptr);
+    });
+    definePastaTrabalho();
+
+    principal->criaLogin();
+    principal->mostraLogin();
+    if (Aplicacao::programaEncerrado()) return 0;
+
+    principal->Tag = 1;
+    principal->PerguntaBackup();
+    if (Aplicacao::programaEncerrado()) return 0;
+    principal->showMaximized();
     return app.exec();
 }

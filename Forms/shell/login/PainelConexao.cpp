@@ -1,0 +1,136 @@
+#include "PainelConexao.h"
+
+#include "CaixaTexto.h"
+#include "RotuloLink.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QVBoxLayout>
+
+namespace {
+
+QPushButton *botao(const QString &texto, const char *nome, QWidget *pai)
+{
+    auto *b = new QPushButton(texto, pai);
+    b->setObjectName(QLatin1String(nome));
+    b->setAutoDefault(false);
+    return b;
+}
+
+QLineEdit *caixa(const char *nome, int tamanho, QWidget *pai)
+{
+    auto *e = new QLineEdit(pai);
+    e->setObjectName(QLatin1String(nome));
+    e->setMaxLength(tamanho);
+    return e;
+}
+
+} // namespace
+
+PainelConexao::PainelConexao(QWidget *parent) : QFrame(parent)
+{
+    setObjectName(QStringLiteral("PainelConexao"));
+    setFrameShape(QFrame::StyledPanel);
+
+    LabelTituloConexao = new QLabel(QStringLiteral("Não foi possível conectar a base de dados!!!"), this);
+    LabelTituloConexao->setObjectName(QStringLiteral("LabelTituloConexao"));
+    LabelTituloConexao->setStyleSheet(QStringLiteral("color: #c00000; font-weight: bold;"));
+    ListaMensagens = new QListWidget(this);
+    ListaMensagens->setObjectName(QStringLiteral("ListaMensagens"));
+    ListaMensagens->setWordWrap(true);
+    ListaMensagens->setFocusPolicy(Qt::NoFocus);
+    LabelComandos = new RotuloLink(QStringLiteral("Comandos"), this);
+    LabelComandos->setObjectName(QStringLiteral("LabelComandos"));
+
+    EditNomeServidor = caixa("EditNomeServidor", 30, this);
+    maiusculas(EditNomeServidor);
+    EditIPServidor = caixa("EditIPServidor", 30, this);
+    EditIPServidor->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9.]*")), EditIPServidor));
+    EditCaminhoBD = caixa("EditCaminhoBD", 100, this);
+#ifdef Q_OS_WIN
+    // Windows paths ignore letter case; elsewhere the case of a path must be kept.
+    maiusculas(EditCaminhoBD);
+#endif
+
+    ButAlterarCaminho = botao(QStringLiteral("Alterar Caminho"), "ButAlterarCaminho", this);
+    ButTentarNovamente = botao(QStringLiteral("TENTAR NOVAMENTE"), "ButTentarNovamente", this);
+    ButModoLocal = botao(QStringLiteral("ATIVAR MODO LOCAL"), "ButModoLocal", this);
+    ButModoRede = botao(QStringLiteral("ATIVAR MODO REDE"), "ButModoRede", this);
+
+    auto *campos = new QFormLayout;
+    campos->addRow(QStringLiteral("Nome do Servidor"), EditNomeServidor);
+    campos->addRow(QStringLiteral("IP do Servidor"), EditIPServidor);
+    campos->addRow(QStringLiteral("Caminho do Banco de Dados"), EditCaminhoBD);
+
+    auto *acoes = new QHBoxLayout;
+    acoes->addWidget(ButAlterarCaminho);
+    acoes->addWidget(ButTentarNovamente);
+    auto *modos = new QHBoxLayout;
+    modos->addWidget(ButModoLocal);
+    modos->addWidget(ButModoRede);
+    modos->addStretch();
+    modos->addWidget(LabelComandos);
+
+    auto *l = new QVBoxLayout(this);
+    l->addWidget(LabelTituloConexao);
+    l->addWidget(ListaMensagens, 1);
+    l->addLayout(campos);
+    l->addLayout(acoes);
+    l->addLayout(modos);
+
+    connect(ButAlterarCaminho, &QPushButton::clicked, this, &PainelConexao::alterarCaminho);
+    connect(ButTentarNovamente, &QPushButton::clicked, this, &PainelConexao::alterarCaminho);
+    connect(ButModoLocal, &QPushButton::clicked, this, &PainelConexao::ativarModoLocal);
+    connect(ButModoRede, &QPushButton::clicked, this, &PainelConexao::ativarModoRede);
+    connect(LabelComandos, &RotuloLink::clicado, this, &PainelConexao::comandos);
+    defineModo(false);
+}
+
+void PainelConexao::defineCaminhos(const QString &nomeServidor, const QString &ipServidor, const QString &caminhoBD)
+{
+    EditNomeServidor->setText(nomeServidor);
+    EditIPServidor->setText(ipServidor);
+    EditCaminhoBD->setText(caminhoBD);
+}
+
+void PainelConexao::defineModo(bool embarcada)
+{
+    embarcada_ = embarcada;
+    ButModoRede->setVisible(embarcada);
+    ButModoLocal->setVisible(!embarcada);
+}
+
+void PainelConexao::limpaMensagens() { ListaMensagens->clear(); }
+
+void PainelConexao::defineMensagens(const QStringList &linhas)
+{
+    ListaMensagens->clear();
+    ListaMensagens->addItems(linhas);
+}
+
+QStringList PainelConexao::mensagens() const
+{
+    QStringList r;
+    for (int i = 0; i < ListaMensagens->count(); ++i) r.append(ListaMensagens->item(i)->text());
+    return r;
+}
+
+void PainelConexao::mostraFalha(bool visivel)
+{
+    LabelTituloConexao->setVisible(visivel);
+    ListaMensagens->setVisible(visivel);
+    LabelComandos->setVisible(visivel);
+    ButTentarNovamente->setVisible(visivel);
+    ButModoRede->setVisible(visivel && embarcada_);
+    ButModoLocal->setVisible(visivel && !embarcada_);
+}
+
+void PainelConexao::mostraCompleto() { mostraFalha(true); }
+
+void PainelConexao::mostraAlteracaoCaminho(bool bancoAberto) { mostraFalha(!bancoAberto); }
