@@ -11,6 +11,7 @@
 #include "MensagensJanelas.h"
 #include "Registro.h"
 #include "TfBairros.h"
+#include "TfCadastrosGerais.h"
 #include "TfCarregando.h"
 #include "TfCidades.h"
 #include "TfLogradouros.h"
@@ -51,6 +52,7 @@ void registraJanelas()
     AbridorJanelas::registra(TipoJanela::Cidades, [](QWidget *pai) { return new TfCidades(pai); });
     AbridorJanelas::registra(TipoJanela::Bairros, [](QWidget *pai) { return new TfBairros(pai); });
     AbridorJanelas::registra(TipoJanela::Logradouros, [](QWidget *pai) { return new TfLogradouros(pai); });
+    AbridorJanelas::registra(TipoJanela::CadastrosGerais, [](QWidget *pai) { return new TfCadastrosGerais(pai); });
 }
 
 // In embedded mode the database name "Dados/BD.FDB" is relative to the program folder.
