@@ -32,6 +32,10 @@ run: build
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest -j $(JOBS) --output-on-failure --timeout 600
 
+screenshots: build
+	cmake --build $(BUILD) --target capturas -j $(JOBS)
+	xvfb-run -a -s "-screen 0 1280x900x24" $(BUILD)/tools/capturas/capturas docs/screenshots
+
 bench: build
 	cmake --build $(BUILD) --target bench -j $(JOBS)
 

@@ -1,0 +1,158 @@
+// Screens and report pages as a new user meets them, written as PNG files:
+//   capturas <folder>      (run under a display, e.g. xvfb-run; see docs/capturas.md)
+// Works on a temporary installation; nothing of the user's own installation is touched.
+
+#include "Dados.h"
+#include "DadosImpressao.h"
+#include "Instalacao.h"
+#include "JanelaCadastro.h"
+#include "Mensagens.h"
+#include "Registro.h"
+#include "SistemaRelatorios.h"
+#include "TfBairros.h"
+#include "TfCidades.h"
+#include "TfLogradouros.h"
+#include "TfPrincipal.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// Answers every question with its accepting button, as a user going through the first access.
+class MensagensAceita final : public Mensagens {
+public:
+    int mostra(const Mensagem &m) override { return (m.botoes & BotaoSim) ? BotaoSim : BotaoOk; }
+    RespostaAviso mostraAviso(const QString &, int, bool somenteOk, const QString &, bool) override
+    {
+        return somenteOk ? RespostaAviso::Ok : RespostaAviso::Sim;
+    }
+    RespostaAviso9 mostraAviso9(const QString &, const QString &) override { return RespostaAviso9::Cadastrar; }
+    int mostraSair() override { return 4; }
+};
+
+QString g_saida;
+
+void espera() { QTest::qWait(300); }
+
+void grava(QWidget *w, const QString &nome)
+{
+    espera();
+    w->grab().save(QDir(g_saida).filePath(nome));
+}
+
+template <class T> T *filho(QWidget *w, const char *nome) { return w->findChild<T *>(QLatin1String(nome)); }
+
+void paginaDoRelatorio(JanelaCadastro &j, const QString &nome)
+{
+    j.imprimeLista();
+    const QString pdf = DadosImpressao::instancia().ultimoArquivoPdf();
+    QProcess::execute(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("80"),
+                                                   QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
+                                                   QStringLiteral("1"), QStringLiteral("-singlefile"), pdf,
+                                                   QDir(g_saida).filePath(nome)});
+}
+
+template <class J> void cadastro(const QString &tela, const QString &relatorio)
+{
+    J j;
+    j.setAttribute(Qt::WA_DeleteOnClose, false);
+    j.show();
+    grava(&j, tela);
+    paginaDoRelatorio(j, relatorio);
+    j.close();
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    if (app.arguments().size() != 2) {
+        qWarning("uso: capturas <pasta>");
+        return 2;
+    }
+    g_saida = QDir(app.arguments().at(1)).absolutePath();
+    QDir().mkpath(g_saida);
+    QTemporaryDir temp;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(temp.filePath(QStringLiteral("config"))));
+    qputenv("PRONTANOTA_BASE", QFile::encodeName(temp.path()));
+    const QString pasta = temp.filePath(QStringLiteral("Prontanota"));
+    Instalacao::prepara(pasta, QDate::currentDate());
+    QFile::copy(QStringLiteral(PN_RELATORIOS_RAV), pasta + QStringLiteral("/Relatorios/Relatorios.rav"));
+    Registro::escreveTexto(QStringLiteral("RecenteInstal"), QStringLiteral("N"));
+    QDir::setCurrent(pasta);
+    qputenv(SistemaRelatorios::VariavelPdf, QFile::encodeName(temp.filePath(QStringLiteral("pdf"))));
+
+    Mensagens::defineTituloAplicacao(QStringLiteral("Prontanota - Brelo"));
+    MensagensAceita respostas;
+    Mensagens::instala(&respostas);
+    auto principal = std::make_unique<TfPrincipal>();
+    Dados modulo;
+    DadosImpressao impressao(&modulo);
+
+    QDialog *login = principal->criaLogin();
+    login->show();
+    grava(login, QStringLiteral("login.png"));
+
+    filho<QLineEdit>(login, "EditUsuario")->setText(QStringLiteral("ADMIN"));
+    filho<QAbstractButton>(login, "ButGravar")->click();
+    grava(login, QStringLiteral("primeiro-acesso.png"));
+
+    filho<QAbstractButton>(login, "RadioEmpresa")->click();
+    filho<QLineEdit>(login, "EditNome1")->setText(QStringLiteral("LOJA MODELO COMÉRCIO LTDA"));
+    filho<QLineEdit>(login, "EditNome2")->setText(QStringLiteral("LOJA MODELO"));
+    filho<QLineEdit>(login, "EditCPFCNPJ")->setText(QStringLiteral("11222333000181"));
+    filho<QComboBox>(login, "ComboEstado")->setCurrentText(QStringLiteral("ES"));
+    filho<QLineEdit>(login, "EditCidade")->setText(QStringLiteral("VITORIA"));
+    filho<QAbstractButton>(login, "ButComecar")->click();
+    espera();
+
+    // A few installments and localities, so the screens show what a working day shows.
+    const QDate hoje = QDate::currentDate();
+    modulo.DataBase.executa(QStringLiteral("INSERT INTO CADASTROS (CG_CODIGO, CG_NOME, CG_ESPECIE, CG_DT_NASC) VALUES "
+                                           "(1, 'JOSÉ DA SILVA', 'C', '%1')").arg(hoje.addYears(-40).toString(Qt::ISODate)));
+    const struct { int dias; const char *valor; const char *status; } parcelas[] = {
+        {0, "150.00", "N"}, {-3, "89.90", "N"}, {-20, "240.00", "N"}, {4, "310.50", "N"}, {10, "99.00", "P"}};
+    int codigo = 1;
+    for (const auto &p : parcelas)
+        modulo.DataBase.executa(QStringLiteral("INSERT INTO NOTAPROMISSORIA (NP_CODIGO, NP_COD_CREDOR, NP_COD_EMITENTE, "
+                                               "NP_DT_VENCIMENTO, NP_VALOR, NP_SALDO_DEVEDOR, NP_STATUS) VALUES (%1, 1, 1, '%2', %3, %3, '%4')")
+                                    .arg(codigo++).arg(hoje.addDays(p.dias).toString(Qt::ISODate), QLatin1String(p.valor),
+                                                       QLatin1String(p.status)));
+    const char *cidades[] = {"SERRA", "VILA VELHA", "CARIACICA", "GUARAPARI", "ARACRUZ", "LINHARES", "COLATINA"};
+    codigo = 100;
+    for (const char *c : cidades)
+        modulo.DataBase.executa(QStringLiteral("INSERT INTO CIDADES (CD_CODIGO, CD_NOME, CD_UF, CD_COD_ESTADO, CD_EXIBIR) "
+                                               "VALUES (%1, '%2', 'ES', 8, 'T')").arg(codigo++).arg(QLatin1String(c)));
+    const char *bairros[] = {"CENTRO", "JARDIM CAMBURI", "PRAIA DO CANTO", "JUCUTUQUARA", "MARUÍPE"};
+    codigo = 1;
+    for (const char *b : bairros) {
+        modulo.DataBase.executa(QStringLiteral("INSERT INTO BAIRROS (BR_CODIGO, BR_NOME, BR_COD_CIDADE, BR_EXIBIR) VALUES (%1, '%2', 1, 'T')")
+                                    .arg(codigo).arg(QString::fromUtf8(b)));
+        modulo.DataBase.executa(QStringLiteral("INSERT INTO LOGRADOUROS (LG_CODIGO, LG_NOME, LG_TIPO, LG_CEP, LG_COD_CIDADE, LG_EXIBIR) "
+                                               "VALUES (%1, 'DAS FLORES %1', 'RUA (R)', '2905000%1', 1, 'T')").arg(codigo));
+        ++codigo;
+    }
+    principal->AbreTabelasLembretes();
+    principal->resize(1280, 800);
+    principal->show();
+    grava(principal.get(), QStringLiteral("principal.png"));
+
+    cadastro<TfCidades>(QStringLiteral("cidades.png"), QStringLiteral("RelacaoCidades"));
+    cadastro<TfBairros>(QStringLiteral("bairros.png"), QStringLiteral("RelacaoBairros"));
+    cadastro<TfLogradouros>(QStringLiteral("logradouros.png"), QStringLiteral("RelacaoLogradouros"));
+
+    principal.reset();
+    Mensagens::instala(nullptr);
+    QDir::setCurrent(QDir::tempPath());
+    return 0;
+}
