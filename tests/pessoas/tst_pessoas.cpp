@@ -2,6 +2,7 @@
 
 #include "ContatosCliente.h"
 #include "Dados.h"
+#include "Digitacao.h"
 #include "DadosImpressao.h"
 #include "DataEdit.h"
 #include "InstalacaoTeste.h"
@@ -90,16 +91,6 @@ class TstPessoas : public QObject {
         return j;
     }
 
-    // Types any text, accents included, as key presses.
-    static void digita(QWidget *w, const QString &texto)
-    {
-        for (QChar c : texto) {
-            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-            QApplication::sendEvent(w, &press);
-            QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
-            QApplication::sendEvent(w, &release);
-        }
-    }
     // Replaces the text of a box by typing.
     static void entra(QWidget *w, const QString &texto)
     {

@@ -1,6 +1,7 @@
 // The locality registers driven as a user does, on a real database.
 
 #include "Dados.h"
+#include "Digitacao.h"
 #include "DadosImpressao.h"
 #include "SistemaRelatorios.h"
 #include "InstalacaoTeste.h"
@@ -44,17 +45,6 @@ class TstLocalidades : public QObject {
         j->setAttribute(Qt::WA_DeleteOnClose, false);
         j->show();
         return j;
-    }
-
-    // Types any text, accents included, as key presses.
-    static void digita(QWidget *w, const QString &texto)
-    {
-        for (QChar c : texto) {
-            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-            QApplication::sendEvent(w, &press);
-            QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
-            QApplication::sendEvent(w, &release);
-        }
     }
 
     void digitaCidade(TfCidades &j, const char *uf, const char *nome)
