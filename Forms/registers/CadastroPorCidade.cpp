@@ -26,18 +26,9 @@ CadastroPorCidade::CadastroPorCidade(const Definicao &d, const Campos &c, QWidge
 void CadastroPorCidade::montaDetalhes(QWidget *painel)
 {
     auto *f = new QFormLayout(painel);
-    EditCodigo = new QLineEdit(painel);
-    EditCodigo->setObjectName(QStringLiteral("EditCodigo"));
-    EditCodigo->setReadOnly(true);
-    EditCodigo->setStyleSheet(QStringLiteral("color: gray;"));
-    EditCodigo->setFocusPolicy(Qt::NoFocus);
-    LkpCidade = new QComboBox(painel);
-    LkpCidade->setObjectName(QStringLiteral("LkpCidade"));
-    LkpCidade->setMaxVisibleItems(10);
-    EditNome = new QLineEdit(painel);
-    EditNome->setObjectName(QStringLiteral("EditNome"));
-    EditNome->setMaxLength(50);
-    maiusculas(EditNome);
+    EditCodigo = criaCampoCodigo(painel);
+    LkpCidade = criaSeletor(painel, "LkpCidade");
+    EditNome = criaCampoNome(painel);
     f->addRow(QStringLiteral("Código "), EditCodigo);
     f->addRow(QStringLiteral("Cidade"), LkpCidade);
     f->addRow(campos_.rotuloNome, EditNome);

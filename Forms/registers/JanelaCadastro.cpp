@@ -14,6 +14,7 @@
 #include "TeclasNavegacao.h"
 
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -420,6 +421,33 @@ void JanelaCadastro::focaSelecionando(QWidget *campo)
 {
     campo->setFocus();
     if (auto *e = qobject_cast<QLineEdit *>(campo)) e->selectAll();
+}
+
+QLineEdit *JanelaCadastro::criaCampoCodigo(QWidget *painel)
+{
+    auto *e = new QLineEdit(painel);
+    e->setObjectName(QStringLiteral("EditCodigo"));
+    e->setReadOnly(true);
+    e->setStyleSheet(QStringLiteral("color: gray;"));
+    e->setFocusPolicy(Qt::NoFocus);
+    return e;
+}
+
+QComboBox *JanelaCadastro::criaSeletor(QWidget *painel, const char *nome)
+{
+    auto *c = new QComboBox(painel);
+    c->setObjectName(QLatin1String(nome));
+    c->setMaxVisibleItems(10);
+    return c;
+}
+
+QLineEdit *JanelaCadastro::criaCampoNome(QWidget *painel)
+{
+    auto *e = new QLineEdit(painel);
+    e->setObjectName(QStringLiteral("EditNome"));
+    e->setMaxLength(50);
+    maiusculas(e);
+    return e;
 }
 
 void JanelaCadastro::imprimeLista()

@@ -11,6 +11,7 @@
 
 #include <QWidget>
 
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -110,6 +111,11 @@ protected:
     // Runs the duplicate query `q` (prepared by the caller); true when another record has the name.
     bool existeDuplicado(Query &q);
     void focaSelecionando(QWidget *campo);
+    // Fields every detail panel has: the read-only grey code, a picker of ten rows and the
+    // upper-case name box.
+    static QLineEdit *criaCampoCodigo(QWidget *painel);
+    static QComboBox *criaSeletor(QWidget *painel, const char *nome);
+    static QLineEdit *criaCampoNome(QWidget *painel);
 
     void closeEvent(QCloseEvent *e) override;
     void showEvent(QShowEvent *e) override;

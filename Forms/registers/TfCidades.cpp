@@ -50,18 +50,9 @@ TfCidades::TfCidades(QWidget *parent)
 void TfCidades::montaDetalhes(QWidget *painel)
 {
     auto *f = new QFormLayout(painel);
-    EditCodigo = new QLineEdit(painel);
-    EditCodigo->setObjectName(QStringLiteral("EditCodigo"));
-    EditCodigo->setReadOnly(true);
-    EditCodigo->setStyleSheet(QStringLiteral("color: gray;"));
-    EditCodigo->setFocusPolicy(Qt::NoFocus);
-    LkpSigla = new QComboBox(painel);
-    LkpSigla->setObjectName(QStringLiteral("LkpSigla"));
-    LkpSigla->setMaxVisibleItems(10);
-    EditNome = new QLineEdit(painel);
-    EditNome->setObjectName(QStringLiteral("EditNome"));
-    EditNome->setMaxLength(50);
-    maiusculas(EditNome);
+    EditCodigo = criaCampoCodigo(painel);
+    LkpSigla = criaSeletor(painel, "LkpSigla");
+    EditNome = criaCampoNome(painel);
     f->addRow(QStringLiteral("Código "), EditCodigo);
     f->addRow(QStringLiteral("Estado "), LkpSigla);
     f->addRow(QStringLiteral("Nome da Cidade "), EditNome);

@@ -27,9 +27,7 @@ private Q_SLOTS:
     void init()
     {
         inst = std::make_unique<InstalacaoTeste>();
-        dm = std::make_unique<Dados>();
-        dm->carregaRegistro();
-        dm->conecta();
+        dm = inst->conectaDados();
     }
     void cleanup()
     {

@@ -11,7 +11,7 @@
 #include "PlataformaGravadora.h"
 #include "Registro.h"
 #include "RelogioFixo.h"
-#include "RotuloLink.h"
+#include "LabelClicavel.h"
 
 #include <QLabel>
 #include <QLineEdit>

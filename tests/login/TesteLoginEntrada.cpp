@@ -6,7 +6,7 @@
 #include "MensagensRoteiro.h"
 #include "PainelDicaSenha.h"
 #include "Registro.h"
-#include "RotuloLink.h"
+#include "LabelClicavel.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -10,7 +10,7 @@
 #include "PlataformaGravadora.h"
 #include "Registro.h"
 #include "RelogioFixo.h"
-#include "RotuloLink.h"
+#include "LabelClicavel.h"
 #include "TfCarregando.h"
 
 #include <QComboBox>

@@ -125,11 +125,7 @@ private Q_SLOTS:
     void init()
     {
         inst = std::make_unique<InstalacaoTeste>();
-        dm = std::make_unique<Dados>();
-        dm->carregaRegistro();
-        dm->conecta();
-        dm->NomeUsuarioLogado = QStringLiteral("MASTER");
-        dm->CodUsuarioLogado = Dados::CodigoMaster;
+        dm = inst->conectaComoMaster();
         msg = std::make_unique<MensagensRoteiro>();
         relogio = std::make_unique<RelogioFixo>(QDate(2026, 3, 15));
         plataforma = std::make_unique<PlataformaGravadora>();

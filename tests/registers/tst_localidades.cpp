@@ -64,11 +64,7 @@ private Q_SLOTS:
     void init()
     {
         inst = std::make_unique<InstalacaoTeste>();
-        dm = std::make_unique<Dados>();
-        dm->carregaRegistro();
-        dm->conecta();
-        dm->NomeUsuarioLogado = QStringLiteral("MASTER");
-        dm->CodUsuarioLogado = Dados::CodigoMaster;
+        dm = inst->conectaComoMaster();
         msg = std::make_unique<MensagensRoteiro>();
     }
     void cleanup()

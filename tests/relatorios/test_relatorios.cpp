@@ -114,9 +114,7 @@ private Q_SLOTS:
     {
         inst = std::make_unique<InstalacaoTeste>();
         relogio = std::make_unique<RelogioFixo>(QDate(2026, 3, 15));
-        dm = std::make_unique<Dados>();
-        dm->carregaRegistro();
-        dm->conecta();
+        dm = inst->conectaDados();
         dm->NomeEmpresaLogada = QStringLiteral("COMÉRCIO DO ZÉ LTDA");
         dm->NomeUsuarioLogado = QStringLiteral("MARIA");
         QVERIFY(QFile::exists(projeto())); // the installation carries the project as built

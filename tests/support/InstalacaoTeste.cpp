@@ -1,5 +1,6 @@
 #include "InstalacaoTeste.h"
 
+#include "Dados.h"
 #include "Esquema.h"
 #include "Instalacao.h"
 #include "LayoutIni.h"
@@ -40,4 +41,20 @@ QString InstalacaoTeste::modelo()
         }
     }
     return arquivo;
+}
+
+std::unique_ptr<Dados> InstalacaoTeste::conectaDados() const
+{
+    auto dm = std::make_unique<Dados>();
+    dm->carregaRegistro();
+    dm->conecta();
+    return dm;
+}
+
+std::unique_ptr<Dados> InstalacaoTeste::conectaComoMaster() const
+{
+    auto dm = conectaDados();
+    dm->NomeUsuarioLogado = QStringLiteral("MASTER");
+    dm->CodUsuarioLogado = Dados::CodigoMaster;
+    return dm;
 }

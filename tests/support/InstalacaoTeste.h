@@ -5,6 +5,9 @@
 
 #include <QString>
 #include <QTemporaryDir>
+#include <memory>
+
+class Dados;
 
 class InstalacaoTeste {
 public:
@@ -14,6 +17,11 @@ public:
     QString pasta() const;         // program folder
     QString banco() const;         // Dados/BD.FDB inside it
     QString raiz() const { return dir_.path(); }
+
+    // The shared data module connected to this installation, with the registry values read.
+    std::unique_ptr<Dados> conectaDados() const;
+    // The same, logged in as MASTER (every right, nothing restricted): for window tests.
+    std::unique_ptr<Dados> conectaComoMaster() const;
 
     // The template database of this test run (created from the schema when missing).
     static QString modelo();

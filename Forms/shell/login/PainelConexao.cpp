@@ -1,7 +1,7 @@
 #include "PainelConexao.h"
 
 #include "CaixaTexto.h"
-#include "RotuloLink.h"
+#include "LabelClicavel.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -44,7 +44,7 @@ PainelConexao::PainelConexao(QWidget *parent) : QFrame(parent)
     ListaMensagens->setObjectName(QStringLiteral("ListaMensagens"));
     ListaMensagens->setWordWrap(true);
     ListaMensagens->setFocusPolicy(Qt::NoFocus);
-    LabelComandos = new RotuloLink(QStringLiteral("Comandos"), this);
+    LabelComandos = new LabelClicavel(QStringLiteral("Comandos"), this);
     LabelComandos->setObjectName(QStringLiteral("LabelComandos"));
 
     EditNomeServidor = caixa("EditNomeServidor", 30, this);
@@ -88,7 +88,7 @@ PainelConexao::PainelConexao(QWidget *parent) : QFrame(parent)
     connect(ButTentarNovamente, &QPushButton::clicked, this, &PainelConexao::alterarCaminho);
     connect(ButModoLocal, &QPushButton::clicked, this, &PainelConexao::ativarModoLocal);
     connect(ButModoRede, &QPushButton::clicked, this, &PainelConexao::ativarModoRede);
-    connect(LabelComandos, &RotuloLink::clicado, this, &PainelConexao::comandos);
+    connect(LabelComandos, &LabelClicavel::clicado, this, &PainelConexao::comandos);
     defineModo(false);
 }
 

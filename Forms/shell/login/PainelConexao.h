@@ -9,7 +9,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
-class RotuloLink;
+class LabelClicavel;
 
 class PainelConexao : public QFrame {
     Q_OBJECT
@@ -18,7 +18,7 @@ public:
 
     QLabel *LabelTituloConexao;
     QListWidget *ListaMensagens;
-    RotuloLink *LabelComandos;
+    LabelClicavel *LabelComandos;
     QLineEdit *EditNomeServidor;
     QLineEdit *EditIPServidor;
     QLineEdit *EditCaminhoBD;

@@ -2,7 +2,7 @@
 
 #include "Mensagens.h"
 #include "Query.h"
-#include "RotuloLink.h"
+#include "LabelClicavel.h"
 
 #include <QFocusEvent>
 #include <QFormLayout>
@@ -26,7 +26,7 @@ PainelDicaSenha::PainelDicaSenha(Query &contas, QWidget *parent) : QFrame(parent
     EditDicaSenha->setObjectName(QStringLiteral("EditDicaSenha"));
     EditDicaSenha->setMaxLength(20);
     EditDicaSenha->setReadOnly(true);
-    LabelFechar = new RotuloLink(QStringLiteral("Fechar"), this);
+    LabelFechar = new LabelClicavel(QStringLiteral("Fechar"), this);
     LabelFechar->setObjectName(QStringLiteral("LabelFechar"));
 
     auto *campos = new QFormLayout;
@@ -37,7 +37,7 @@ PainelDicaSenha::PainelDicaSenha(Query &contas, QWidget *parent) : QFrame(parent
     l->addLayout(campos);
     l->addWidget(LabelFechar, 0, Qt::AlignRight);
 
-    connect(LabelFechar, &RotuloLink::clicado, this, &PainelDicaSenha::LabelFecharClick);
+    connect(LabelFechar, &LabelClicavel::clicado, this, &PainelDicaSenha::LabelFecharClick);
 }
 
 void PainelDicaSenha::abre()

@@ -7,7 +7,7 @@
 class QLabel;
 class QLineEdit;
 class Query;
-class RotuloLink;
+class LabelClicavel;
 
 class PainelDicaSenha : public QFrame {
     Q_OBJECT
@@ -19,7 +19,7 @@ public:
     QLabel *LabelUsuariosCadastrados;
     QLineEdit *EditCPF;
     QLineEdit *EditDicaSenha;
-    RotuloLink *LabelFechar;
+    LabelClicavel *LabelFechar;
 
     // Lists the accounts, empties the boxes, shows the panel and focuses the CPF box.
     void abre();

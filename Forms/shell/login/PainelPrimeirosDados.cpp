@@ -8,7 +8,7 @@
 #include "Plataforma.h"
 #include "Protegido.h"
 #include "Relogio.h"
-#include "RotuloLink.h"
+#include "LabelClicavel.h"
 #include "uFuncoes.h"
 
 #include <QButtonGroup>
@@ -96,7 +96,7 @@ PainelPrimeirosDados::PainelPrimeirosDados(QWidget *parent)
     EditCidade->setMaxLength(50);
     maiusculas(EditCidade);
 
-    ImagemLogotipo = new RotuloLink(QString(), this);
+    ImagemLogotipo = new LabelClicavel(QString(), this);
     ImagemLogotipo->setObjectName(QStringLiteral("ImagemLogotipo"));
     ImagemLogotipo->setFixedSize(190, 190);
     ImagemLogotipo->setAlignment(Qt::AlignCenter);
@@ -106,7 +106,7 @@ PainelPrimeirosDados::PainelPrimeirosDados(QWidget *parent)
     ButComecar = new QPushButton(QStringLiteral("  Começar a usar Prontanota"), this);
     ButComecar->setObjectName(QStringLiteral("ButComecar"));
     ButComecar->setAutoDefault(false);
-    LabelSairDados = new RotuloLink(QStringLiteral("Sair"), this);
+    LabelSairDados = new LabelClicavel(QStringLiteral("Sair"), this);
     LabelSairDados->setObjectName(QStringLiteral("LabelSairDados"));
 
     auto *tipo = new QHBoxLayout;
@@ -160,9 +160,9 @@ PainelPrimeirosDados::PainelPrimeirosDados(QWidget *parent)
     connect(RadioPessoaFisica, &QRadioButton::clicked, this, &PainelPrimeirosDados::TipoPessoaClick);
     connect(RadioEmpresa, &QRadioButton::clicked, this, &PainelPrimeirosDados::TipoPessoaClick);
     connect(EditCPFCNPJ, &QLineEdit::textChanged, this, [this] { documento_ = Documento::NaoConferido; });
-    connect(ImagemLogotipo, &RotuloLink::clicado, this, [this] { protegido([this] { ImagemLogotipoClick(); }); });
+    connect(ImagemLogotipo, &LabelClicavel::clicado, this, [this] { protegido([this] { ImagemLogotipoClick(); }); });
     connect(ButComecar, &QPushButton::clicked, this, [this] { protegido([this] { ButComecarClick(); }); });
-    connect(LabelSairDados, &RotuloLink::clicado, this, &PainelPrimeirosDados::sair);
+    connect(LabelSairDados, &LabelClicavel::clicado, this, &PainelPrimeirosDados::sair);
 }
 
 bool PainelPrimeirosDados::empresa() const { return RadioEmpresa->isChecked(); }

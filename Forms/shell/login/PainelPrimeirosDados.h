@@ -14,7 +14,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
-class RotuloLink;
+class LabelClicavel;
 
 class PainelPrimeirosDados : public QFrame {
     Q_OBJECT
@@ -43,9 +43,9 @@ public:
     MaskEdit *EditCPFCNPJ;
     QComboBox *ComboEstado;
     QLineEdit *EditCidade;
-    RotuloLink *ImagemLogotipo;
+    LabelClicavel *ImagemLogotipo;
     QPushButton *ButComecar;
-    RotuloLink *LabelSairDados;
+    LabelClicavel *LabelSairDados;
 
     // Starts a new company record in QryGravaEmpresa, kind "Empresa", and greets `nome`.
     void inicia(const QString &nome);

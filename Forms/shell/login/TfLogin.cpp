@@ -9,7 +9,7 @@
 #include "PainelDicaSenha.h"
 #include "PainelPrimeirosDados.h"
 #include "Protegido.h"
-#include "RotuloLink.h"
+#include "LabelClicavel.h"
 #include "TeclasNavegacao.h"
 
 #include <QApplication>
@@ -74,7 +74,7 @@ void TfLogin::montaTela()
     LabelTitulo =
         nomeado(rotulo(QStringLiteral("Seja Bem-vindo ao Prontanota"), p, {30, 20, 640, 40}), "LabelTitulo");
     LabelTitulo->setStyleSheet(QStringLiteral("font-size: 20pt; font-weight: bold; color: #1f4e79;"));
-    LabelSair = nomeado(new RotuloLink(QStringLiteral("Sair [x]"), p), "LabelSair");
+    LabelSair = nomeado(new LabelClicavel(QStringLiteral("Sair [x]"), p), "LabelSair");
     LabelSair->setGeometry(690, 10, 80, 24);
     LabelSair->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     LabelLogin = nomeado(rotulo(QString(), p, {30, 65, 720, 44}), "LabelLogin");
@@ -103,7 +103,7 @@ void TfLogin::montaTela()
     EditSenha->setMaxLength(20);
     EditSenha->setEchoMode(QLineEdit::Password);
     EditSenha->setStyleSheet(QStringLiteral("lineedit-password-character: 42;")); // "*"
-    LabelOpcional = nomeado(new RotuloLink(QStringLiteral("Opcional"), p), "LabelOpcional");
+    LabelOpcional = nomeado(new LabelClicavel(QStringLiteral("Opcional"), p), "LabelOpcional");
     LabelOpcional->setGeometry(650, 265, 100, 20);
 
     ButGravar = nomeado(new QPushButton(QStringLiteral("ENTRAR"), p), "ButGravar");
@@ -111,11 +111,11 @@ void TfLogin::montaTela()
     ButGravar->setAutoDefault(false);
     ButGravar->setEnabled(false);
 
-    LabelRestore = nomeado(new RotuloLink(QStringLiteral("Reinstalando (ou restaurar backup)"), p), "LabelRestore");
+    LabelRestore = nomeado(new LabelClicavel(QStringLiteral("Reinstalando (ou restaurar backup)"), p), "LabelRestore");
     LabelRestore->setGeometry(420, 355, 330, 20);
     LabelRestore->hide();
     LabelAlterarCaminho =
-        nomeado(new RotuloLink(QStringLiteral("Alterar Caminho (modo rede)"), p), "LabelAlterarCaminho");
+        nomeado(new LabelClicavel(QStringLiteral("Alterar Caminho (modo rede)"), p), "LabelAlterarCaminho");
     LabelAlterarCaminho->setGeometry(420, 378, 330, 20);
 
     painelDicaSenha = new PainelDicaSenha(QryVerificaUsuario, p);
@@ -130,10 +130,10 @@ void TfLogin::montaTela()
     paginas_->addWidget(painelPrimeirosDados);
 
     connect(ButGravar, &QPushButton::clicked, this, [this] { protegido([this] { ButGravarClick(); }); });
-    connect(LabelOpcional, &RotuloLink::clicado, this, &TfLogin::LabelOpcionalClick);
-    connect(LabelSair, &RotuloLink::clicado, this, &TfLogin::EncerraPrograma);
-    connect(LabelRestore, &RotuloLink::clicado, this, &TfLogin::LabelRestoreClick);
-    connect(LabelAlterarCaminho, &RotuloLink::clicado, this, &TfLogin::LabelAlterarCaminhoClick);
+    connect(LabelOpcional, &LabelClicavel::clicado, this, &TfLogin::LabelOpcionalClick);
+    connect(LabelSair, &LabelClicavel::clicado, this, &TfLogin::EncerraPrograma);
+    connect(LabelRestore, &LabelClicavel::clicado, this, &TfLogin::LabelRestoreClick);
+    connect(LabelAlterarCaminho, &LabelClicavel::clicado, this, &TfLogin::LabelAlterarCaminhoClick);
     connect(painelDicaSenha, &PainelDicaSenha::contaEncontrada, this, &TfLogin::ContaDaDica);
     connect(painelDicaSenha, &PainelDicaSenha::fechado, this, [this] { EditUsuario->setFocus(); });
     connect(painelConexao, &PainelConexao::alterarCaminho, this,

@@ -21,7 +21,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QStackedWidget;
-class RotuloLink;
+class LabelClicavel;
 class TeclasNavegacao;
 
 class TfLogin : public QDialog {
@@ -49,11 +49,11 @@ public:
     QComboBox *ComboEmpresas;
     QLineEdit *EditUsuario;
     QLineEdit *EditSenha;
-    RotuloLink *LabelOpcional;
+    LabelClicavel *LabelOpcional;
     QPushButton *ButGravar;
-    RotuloLink *LabelRestore;
-    RotuloLink *LabelAlterarCaminho;
-    RotuloLink *LabelSair;
+    LabelClicavel *LabelRestore;
+    LabelClicavel *LabelAlterarCaminho;
+    LabelClicavel *LabelSair;
 
     PainelConexao *painelConexao;
     PainelDicaSenha *painelDicaSenha;

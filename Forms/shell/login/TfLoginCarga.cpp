@@ -15,7 +15,7 @@
 #include "Plataforma.h"
 #include "Registro.h"
 #include "Relogio.h"
-#include "RotuloLink.h"
+#include "LabelClicavel.h"
 #include "uFuncoes.h"
 
 #include <QComboBox>
