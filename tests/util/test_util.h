@@ -7,7 +7,7 @@ class TesteUtil : public QObject {
     Q_OBJECT
 
 private slots:
-    // TesteTextos.cpp
+    // test_util_textos.cpp
     void extraiNumero_data();
     void extraiNumero();
     void extraiNumeroRecusa_data();
@@ -20,7 +20,7 @@ private slots:
     void validaData();
     void nomeEnderecoComputador();
 
-    // TesteDocumentos.cpp
+    // test_util_documentos.cpp
     void validaCPF_data();
     void validaCPF();
     void confereCPFComTextoNaoNumerico();
@@ -29,7 +29,7 @@ private slots:
     void confereCNPJIgnoraMascara_data();
     void confereCNPJIgnoraMascara();
 
-    // TesteExtenso.cpp
+    // test_util_extenso.cpp
     void centenaPorExtenso_data();
     void centenaPorExtenso();
     void valorPorExtenso_data();
@@ -37,7 +37,7 @@ private slots:
     void valorPorExtensoForaDoIntervalo_data();
     void valorPorExtensoForaDoIntervalo();
 
-    // TesteImagem.cpp
+    // test_util_imagem.cpp
     void ajustaImagemGeometria_data();
     void ajustaImagemGeometria();
     void ajustaImagemCorDeFundo_data();

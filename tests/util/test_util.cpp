@@ -1,4 +1,4 @@
-#include "TesteUtil.h"
+#include "test_util.h"
 
 #include <QTest>
 

@@ -1,5 +1,5 @@
 // CPF and CNPJ check digits.
-#include "TesteUtil.h"
+#include "test_util.h"
 
 #include "MensagensRoteiro.h"
 #include "uFuncoes.h"

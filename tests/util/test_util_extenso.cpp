@@ -1,5 +1,5 @@
 // Amount in words.
-#include "TesteUtil.h"
+#include "test_util.h"
 
 #include "MensagensRoteiro.h"
 #include "uFuncoes.h"

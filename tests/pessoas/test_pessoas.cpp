@@ -571,4 +571,4 @@ private Q_SLOTS:
 };
 
 QTEST_MAIN(TstPessoas)
-#include "tst_pessoas.moc"
+#include "test_pessoas.moc"

@@ -331,4 +331,4 @@ private Q_SLOTS:
 };
 
 QTEST_MAIN(TstBancoDados)
-#include "tst_bancodados.moc"
+#include "test_bancodados.moc"

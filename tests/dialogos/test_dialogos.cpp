@@ -363,4 +363,4 @@ void TesteDialogos::carregando()
 }
 
 QTEST_MAIN(TesteDialogos)
-#include "TesteDialogos.moc"
+#include "test_dialogos.moc"

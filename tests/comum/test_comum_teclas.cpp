@@ -1,4 +1,4 @@
-#include "TesteComum.h"
+#include "test_comum.h"
 
 #include "TeclasNavegacao.h"
 

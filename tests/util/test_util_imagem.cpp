@@ -1,5 +1,5 @@
 // Logo fitting: geometry, background colour, errors, and the file variant.
-#include "TesteUtil.h"
+#include "test_util.h"
 
 #include "uFuncoes.h"
 

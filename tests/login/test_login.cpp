@@ -1,4 +1,4 @@
-#include "TesteLogin.h"
+#include "test_login.h"
 
 #include "Aplicacao.h"
 #include "Dados.h"

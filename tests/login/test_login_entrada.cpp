@@ -1,5 +1,5 @@
 // Choosing the account, the password, the company; the hint; the keys.
-#include "TesteLogin.h"
+#include "test_login.h"
 
 #include "Aplicacao.h"
 #include "Dados.h"

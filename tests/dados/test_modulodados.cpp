@@ -193,4 +193,4 @@ private Q_SLOTS:
 };
 
 QTEST_MAIN(TstModuloDados)
-#include "tst_modulodados.moc"
+#include "test_modulodados.moc"

@@ -70,7 +70,7 @@ private Q_SLOTS:
     void init();
     void cleanup();
 
-    // TesteLoginEntrada.cpp
+    // test_login_entrada.cpp
     void entrar_data();
     void entrar();
     void master_data();
@@ -82,7 +82,7 @@ private Q_SLOTS:
     void teclas_data();
     void teclas();
 
-    // TesteLoginConexao.cpp
+    // test_login_conexao.cpp
     void semRegistro();
     void bancoInacessivelEModoLocal();
     void alterarCaminhoComBancoAberto();
@@ -92,7 +92,7 @@ private Q_SLOTS:
     void bancoAntigo();
     void atualizacaoSilenciosa();
 
-    // TesteLoginPrimeiroAcesso.cpp
+    // test_login_primeiroacesso.cpp
     void primeiroAcesso_data();
     void primeiroAcesso();
     void sairNosPrimeirosDadosEVoltar();

@@ -772,4 +772,4 @@ private Q_SLOTS:
 };
 
 QTEST_MAIN(TestePrincipal)
-#include "TestePrincipal.moc"
+#include "test_principal.moc"

@@ -287,4 +287,4 @@ private Q_SLOTS:
 };
 
 QTEST_MAIN(TstLocalidades)
-#include "tst_localidades.moc"
+#include "test_localidades.moc"

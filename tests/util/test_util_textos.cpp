@@ -1,5 +1,5 @@
 // Integer tests, accent removal, typed dates and the computer's name.
-#include "TesteUtil.h"
+#include "test_util.h"
 
 #include "MensagensRoteiro.h"
 #include "uFuncoes.h"

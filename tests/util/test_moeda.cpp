@@ -153,4 +153,4 @@ void TesteMoeda::deDouble()
 }
 
 QTEST_APPLESS_MAIN(TesteMoeda)
-#include "TesteMoeda.moc"
+#include "test_moeda.moc"

@@ -1,5 +1,5 @@
 // First access: the first account, the first-data panel, the logo.
-#include "TesteLogin.h"
+#include "test_login.h"
 
 #include "Aplicacao.h"
 #include "Dados.h"

@@ -1,6 +1,6 @@
 // Loading the settings and connecting: missing settings, an unreachable database, the
 // connection panel, the wait after an installation, a database of an older release.
-#include "TesteLogin.h"
+#include "test_login.h"
 
 #include "Aplicacao.h"
 #include "Dados.h"

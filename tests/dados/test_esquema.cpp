@@ -98,4 +98,4 @@ private Q_SLOTS:
 };
 
 QTEST_MAIN(TstEsquema)
-#include "tst_esquema.moc"
+#include "test_esquema.moc"

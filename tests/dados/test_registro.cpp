@@ -108,4 +108,4 @@ private Q_SLOTS:
 };
 
 QTEST_MAIN(TstRegistro)
-#include "tst_registro.moc"
+#include "test_registro.moc"
