@@ -4,6 +4,7 @@
 #include "AbridorJanelas.h"
 #include "Aplicacao.h"
 #include "AreaLogotipo.h"
+#include "CalculoLembretes.h"
 #include "Dados.h"
 #include "DataEdit.h"
 #include "GanchosJanelas.h"
@@ -19,6 +20,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QPushButton>
 #include <QStatusBar>
@@ -168,6 +170,20 @@ class TestePrincipal : public QObject {
 
     QuadroAvisos *quadro() const { return fp->PainelQuadroAvisos; }
 
+    // The figures are computed on a worker; waits until they are on screen.
+    void aguardaQuadro()
+    {
+        QElapsedTimer t;
+        t.start();
+        while (fp->CalculoQuadro->ocupado() && t.elapsed() < 10000) QTest::qWait(1);
+        QVERIFY(!fp->CalculoQuadro->ocupado());
+    }
+    void atualizaQuadro()
+    {
+        fp->AbreTabelasLembretes();
+        aguardaQuadro();
+    }
+
     template<typename T = QObject> T *elemento(const QString &nome) const
     {
         auto *o = fp->findChild<T *>(nome);
@@ -248,7 +264,7 @@ private Q_SLOTS:
         QFETCH(QString, valor);
         QFETCH(QColor, cor);
         if (comParcelas) parcelasDoQuadro();
-        fp->AbreTabelasLembretes();
+        atualizaQuadro();
         auto *titulo = elemento<QLabel>(linha);
         auto *q = elemento<QLabel>(linha + QLatin1Char('2'));
         auto *v = elemento<QLabel>(linha + QLatin1Char('3'));
@@ -280,7 +296,7 @@ private Q_SLOTS:
         const QColor corAntes = QuadroAvisos::cor(quadro()->LembretePromissoriasEmitidas2);
         quadro()->PesqEditDataEntre1->setData(de);
         quadro()->PesqEditDataEntre2->setData(ate);
-        fp->AbreTabelasLembretes();
+        atualizaQuadro();
         QCOMPARE(quadro()->LembretePromissoriasEmitidas2->text(), quantidade);
         QCOMPARE(quadro()->LembretePromissoriasEmitidas3->text(), valor);
         QCOMPARE(QuadroAvisos::cor(quadro()->LembretePromissoriasEmitidas2), corAntes);
@@ -321,7 +337,7 @@ private Q_SLOTS:
             executa(QStringLiteral("INSERT INTO CADASTROS (CG_CODIGO, CG_NOME, CG_DT_NASC) VALUES (3, 'EVA', '1980-04-15')"));
         }
         ultimoBackup(backup);
-        fp->AbreTabelasLembretes();
+        atualizaQuadro();
         QCOMPARE(quadro()->LembreteAniverHoje->text(), textoHoje);
         QCOMPARE(quadro()->LembreteAniverMes->text(), textoMes);
         const QColor cor = comPessoas ? QuadroAvisos::CorAniversario : QuadroAvisos::CorNenhum;
@@ -335,7 +351,7 @@ private Q_SLOTS:
     {
         parcelasDoQuadro();
         dm->FechaTabelas();
-        fp->AbreTabelasLembretes();
+        atualizaQuadro();
         QVERIFY(quadro()->PesqEditDataEntre1->vazio());
         QCOMPARE(quadro()->LembretePromissoriasHoje2->text(), QStringLiteral("0"));
     }
@@ -354,7 +370,7 @@ private Q_SLOTS:
         QFETCH(QString, digitado);
         QFETCH(bool, valida);
         parcelasDoQuadro();
-        fp->AbreTabelasLembretes();
+        atualizaQuadro();
         fp->show();
         QApplication::setActiveWindow(fp.get());
         QVERIFY(QTest::qWaitForWindowActive(fp.get()));
@@ -367,6 +383,7 @@ private Q_SLOTS:
         quadro()->PesqEditDataEntre2->setFocus(Qt::TabFocusReason);
         if (valida) {
             // Refreshed with the typed period: 01/03 to 31/12/2090.
+            aguardaQuadro();
             QCOMPARE(quadro()->LembretePromissoriasEmitidas2->text(), QStringLiteral("5"));
             QCOMPARE(QApplication::focusWidget(), quadro()->PesqEditDataEntre2);
         } else {

@@ -15,6 +15,7 @@ ContagemLinha conta(Query &q, QDate data1, std::optional<QDate> data2 = std::nul
     ContagemLinha c;
     c.registros = q[QStringLiteral("REGISTROS")].asInteger();
     c.valor = q[QStringLiteral("VALOR")].asMoeda();
+    q.close();
     return c;
 }
 
@@ -24,20 +25,37 @@ int contaAniversarios(Query &q, QDate dia, bool doDia)
     q.defineParametro(QStringLiteral("MES"), dia.month());
     if (doDia) q.defineParametro(QStringLiteral("DIA"), dia.day());
     q.open();
-    return q[QStringLiteral("REGISTROS")].asInteger();
+    const int n = q[QStringLiteral("REGISTROS")].asInteger();
+    q.close();
+    return n;
 }
 } // namespace
 
-ContagemLembretes leLembretes(Dados &d, QDate dia, QDate de, QDate ate)
+ConsultasLembretes consultasLembretes(Dados &d)
+{
+    return {d.QryPromissoriasHoje,  d.QryPromissoriasSemana,       d.QryPromissoriasVencidas,
+            d.QryPromissoriasEmitidas, d.QryAniversariantesHojeCount, d.QryAniversariantesMesCount};
+}
+
+QString sqlVencidasIndexada()
+{
+    const QString periodo = QStringLiteral("NP_DT_VENCIMENTO>=:DATA1 AND NP_DT_VENCIMENTO<:DATA2");
+    return QStringLiteral("SELECT COUNT(NP_CODIGO) AS REGISTROS, SUM(NP_SALDO_DEVEDOR) AS VALOR FROM NOTAPROMISSORIA\n"
+                          "WHERE (NP_STATUS='N' AND %1)\n"
+                          "OR (NP_STATUS<'N' AND %1)\n"
+                          "OR (NP_STATUS>'N' AND NP_STATUS<'P' AND %1)\n"
+                          "OR (NP_STATUS>'P' AND %1)")
+        .arg(periodo);
+}
+
+ContagemLembretes leLembretes(const ConsultasLembretes &q, QDate dia, QDate de, QDate ate)
 {
     ContagemLembretes c;
-    c.hoje = conta(d.QryPromissoriasHoje, dia);
-    c.semana = conta(d.QryPromissoriasSemana, dia.addDays(1), dia.addDays(7));
-    c.vencidas = conta(d.QryPromissoriasVencidas, QDate(1900, 1, 1), dia);
-    c.emitidas = conta(d.QryPromissoriasEmitidas, de, ate);
-    c.aniversariantesHoje = contaAniversarios(d.QryAniversariantesHojeCount, dia, true);
-    c.aniversariantesMes = contaAniversarios(d.QryAniversariantesMesCount, dia, false);
-    Dados::reabre(d.QryConfigs);
-    c.ultimoBackup = d.QryConfigs[QStringLiteral("CF_BACKUP")].asDate();
+    c.hoje = conta(q.hoje, dia);
+    c.semana = conta(q.semana, dia.addDays(1), dia.addDays(7));
+    c.vencidas = conta(q.vencidas, QDate(1900, 1, 1), dia);
+    c.emitidas = conta(q.emitidas, de, ate);
+    c.aniversariantesHoje = contaAniversarios(q.aniversariantesHoje, dia, true);
+    c.aniversariantesMes = contaAniversarios(q.aniversariantesMes, dia, false);
     return c;
 }

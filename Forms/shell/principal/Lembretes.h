@@ -1,11 +1,13 @@
 #pragma once
-// The figures of the notice board, read through the counting queries of the shared data module.
+// The figures of the notice board and the counting queries that read them.
 
 #include "Moeda.h"
 
 #include <QDate>
+#include <QString>
 
 class Dados;
+class Query;
 
 struct ContagemLinha {
     int registros = 0;
@@ -22,8 +24,20 @@ struct ContagemLembretes {
     QDate ultimoBackup; // CF_BACKUP; invalid when no backup was ever made
 };
 
-// Runs the queries; a database error (ErroBD) propagates.
-ContagemLembretes leLembretes(Dados &d, QDate dia, QDate de, QDate ate);
+// The six counting queries, on whatever connection they were made.
+struct ConsultasLembretes {
+    Query &hoje, &semana, &vencidas, &emitidas, &aniversariantesHoje, &aniversariantesMes;
+};
+
+// The module's own counting queries.
+ConsultasLembretes consultasLembretes(Dados &d);
+
+// The overdue count in a form the status-and-due-date index serves: "NP_STATUS<>'P'" split into
+// the value 'N' and the ranges around it and 'P' (a null status counts in neither form).
+QString sqlVencidasIndexada();
+
+// Runs the queries (ultimoBackup is left invalid); a database error (ErroBD) propagates.
+ContagemLembretes leLembretes(const ConsultasLembretes &q, QDate dia, QDate de, QDate ate);
 
 // The zero of the date arithmetic: an empty date counts as this day.
 inline QDate dataZero() { return QDate(1899, 12, 30); }

@@ -1,6 +1,10 @@
 #include "TfPrincipal.h"
 
 #include "AreaLogotipo.h"
+#include "CalculoLembretes.h"
+#include "Dados.h"
+#include "ErroBD.h"
+#include "Mensagens.h"
 #include "DataEdit.h"
 #include "Enderecos.h"
 #include "LabelClicavel.h"
@@ -155,6 +159,7 @@ void TfPrincipal::montaTela()
     TimerLembretes = new QTimer(this);
     TimerLembretes->setObjectName(QStringLiteral("TimerLembretes"));
     TimerLembretes->setInterval(60000);
+    CalculoQuadro = new CalculoLembretes(this);
 }
 
 void TfPrincipal::conecta()
@@ -201,6 +206,17 @@ void TfPrincipal::conecta()
 
     connect(TimerHora, &QTimer::timeout, this, &TfPrincipal::TimerHoraTimer);
     connect(TimerLembretes, &QTimer::timeout, this, &TfPrincipal::AbreTabelasLembretes);
+    connect(CalculoQuadro, &CalculoLembretes::calculado, this, [this](ContagemLembretes c, QDate dia) {
+        // The settings row is the module's own, read here as it always was.
+        try {
+            Dados::reabre(dados().QryConfigs);
+            c.ultimoBackup = dados().QryConfigs[QStringLiteral("CF_BACKUP")].asDate();
+        } catch (const ErroBD &e) {
+            mensagemErro(e.mensagem());
+        }
+        PainelQuadroAvisos->mostra(c, dia);
+    });
+    connect(CalculoQuadro, &CalculoLembretes::falhou, this, [](const QString &m) { mensagemErro(m); });
 }
 
 void TfPrincipal::atualizaDisponiveis()

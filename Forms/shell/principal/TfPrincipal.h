@@ -13,6 +13,7 @@
 #include <functional>
 
 class AreaLogotipo;
+class CalculoLembretes;
 class DataEdit;
 class LabelClicavel;
 class MenuPrincipal;
@@ -47,6 +48,9 @@ public:
     void PerguntaBackup();
     void RestaurarBD() override;
     void RodaAtualizadorSilencioso();
+    // Stops the notice board (its timer and its own connection) before the main connection
+    // closes or the database is replaced.
+    void ParaLembretes();
     // The orderly end; true when the program ends (the main window may close).
     bool FechamentoPrograma();
     void AjudaSistema() override;
@@ -80,6 +84,8 @@ public:
     QStatusBar *StatusBar1;
     QLabel *PainelStatus[4];
     QTimer *TimerHora, *TimerLembretes;
+    // Computes the notice board off the user-interface thread.
+    CalculoLembretes *CalculoQuadro;
 
     // --- handlers
     void ButNovaNPClick();

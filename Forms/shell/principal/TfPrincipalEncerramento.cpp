@@ -91,7 +91,7 @@ void TfPrincipal::Backup1Click()
     if (!abreBackup(false, false)) return;
     if (ResultadoBackup::concluido) {
         TimerHora->stop();
-        TimerLembretes->stop();
+        ParaLembretes();
         mostraLogin();
     }
 }
@@ -121,7 +121,7 @@ void TfPrincipal::RodaAtualizadorSilencioso()
 {
     Dados &d = dados();
     Registro::escreveTexto(QStringLiteral("ModoAtualizSilencioso"), QStringLiteral("S"));
-    TimerLembretes->stop();
+    ParaLembretes();
 #ifdef Q_OS_WIN
     const QString programa = QStringLiteral("Instalora.exe");
 #else
@@ -149,7 +149,7 @@ bool TfPrincipal::FechamentoPrograma()
             break;
         case 3:
             TimerHora->stop();
-            TimerLembretes->stop();
+            ParaLembretes();
             mostraLogin();
             // The login may have ended the program (Sair, an old database).
             return Aplicacao::programaEncerrado();

@@ -10,7 +10,7 @@
 #include "Enderecos.h"
 #include "ErroBD.h"
 #include "LabelClicavel.h"
-#include "Lembretes.h"
+#include "CalculoLembretes.h"
 #include "MenuPrincipal.h"
 #include "Mensagens.h"
 #include "Plataforma.h"
@@ -110,12 +110,13 @@ void TfPrincipal::AbreTabelasLembretes()
     DataEdit *ate = PainelQuadroAvisos->PesqEditDataEntre2;
     if (de->vazio()) de->setData(QDate(1900, 1, 1));
     if (ate->vazio()) ate->setData(QDate(2090, 12, 31));
-    try {
-        const QDate dia = hoje();
-        PainelQuadroAvisos->mostra(leLembretes(dados(), dia, de->data(), ate->data()), dia);
-    } catch (const ErroBD &e) {
-        mensagemErro(e.mensagem());
-    }
+    CalculoQuadro->solicita(CalculoLembretes::pedido(dados(), hoje(), de->data(), ate->data()));
+}
+
+void TfPrincipal::ParaLembretes()
+{
+    TimerLembretes->stop();
+    CalculoQuadro->encerra();
 }
 
 void TfPrincipal::PesqEditDataEntreExit(DataEdit *edit)
