@@ -24,14 +24,16 @@ QList<double> Medicao::tempoMotor(const QString &arquivo, const QStringList &sql
     isql.setArguments({QStringLiteral("-user"), QStringLiteral("SYSDBA"), QStringLiteral("-ch"), QStringLiteral("WIN1252"),
                        QStringLiteral("-i"), script.fileName(), QStringLiteral("-o"), dir.filePath(QStringLiteral("saida.txt")),
                        arquivo});
+    isql.setProcessChannelMode(QProcess::MergedChannels); // the statistics; the rows go to the -o file
     isql.start();
-    if (!isql.waitForFinished(600000) || isql.exitCode() != 0) return {};
-    QFile saida(dir.filePath(QStringLiteral("saida.txt")));
-    if (!saida.open(QIODevice::ReadOnly)) return {};
+    if (!isql.waitForFinished(600000) || isql.exitCode() != 0) {
+        QTextStream(stderr) << "isql-fb: " << isql.readAll() << '\n';
+        return {};
+    }
     QList<double> tempos;
     static const QRegularExpression re(QStringLiteral("^Elapsed time\\s*=\\s*([0-9.]+) sec"));
-    while (!saida.atEnd()) {
-        const auto m = re.match(QString::fromLatin1(saida.readLine()).trimmed());
+    for (const QByteArray &l : isql.readAll().split('\n')) {
+        const auto m = re.match(QString::fromLatin1(l).trimmed());
         if (m.hasMatch()) tempos << m.captured(1).toDouble() * 1000.0;
     }
     return tempos;
@@ -41,10 +43,8 @@ double Medicao::memoriaMiB()
 {
     QFile f(QStringLiteral("/proc/self/status"));
     if (!f.open(QIODevice::ReadOnly)) return 0;
-    while (!f.atEnd()) {
-        const QByteArray l = f.readLine();
+    for (const QByteArray &l : f.readAll().split('\n')) // /proc files report no size: read them whole
         if (l.startsWith("VmRSS:")) return l.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
-    }
     return 0;
 }
 

@@ -32,8 +32,8 @@ struct ConsultasLembretes {
 // The module's own counting queries.
 ConsultasLembretes consultasLembretes(Dados &d);
 
-// The overdue count in a form the status-and-due-date index serves: "NP_STATUS<>'P'" split into
-// the value 'N' and the ranges around it and 'P' (a null status counts in neither form).
+// The overdue count in a form the status-and-due-date index serves; it counts what
+// QryPromissoriasVencidas counts on every stored status (a null status counts in neither).
 QString sqlVencidasIndexada();
 
 // Runs the queries (ultimoBackup is left invalid); a database error (ErroBD) propagates.
