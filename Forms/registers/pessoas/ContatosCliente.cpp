@@ -212,6 +212,9 @@ void ContatosCliente::ButAdicionarContatoClick()
     }
     const int pessoa = gravaPessoa ? gravaPessoa() : 0;
     if (pessoa <= 0) return;
+    // A person being inserted got its code just now: the list is that person's from here on,
+    // so that reopening it (a sort) still lists what was added.
+    QryContatos.defineParametro(QStringLiteral("COD"), pessoa);
     const int linhaTipo = linhaDoTipo(tipo);
     try {
         QryContatos.append();
