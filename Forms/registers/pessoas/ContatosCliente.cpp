@@ -1,5 +1,6 @@
 #include "ContatosCliente.h"
 
+#include "AjusteTela.h"
 #include "CaixaTexto.h"
 #include "Dados.h"
 #include "ErroBD.h"
@@ -100,8 +101,8 @@ QTableView *ContatosCliente::criaGrade(QWidget *pai, const char *nome)
     g->setSelectionMode(QAbstractItemView::SingleSelection);
     g->setEditTriggers(QAbstractItemView::NoEditTriggers);
     g->verticalHeader()->hide();
-    g->horizontalHeader()->setStretchLastSection(true);
     g->horizontalHeader()->setSectionsClickable(true);
+    AjusteTela::grade(g, modelo_->colunaDoCampo(QStringLiteral("CGC_CONTATO")));
     g->installEventFilter(this);
     connect(g->horizontalHeader(), &QHeaderView::sectionClicked, this,
             [this](int coluna) { ordenaPor(modelo_->campoDaColuna(coluna)); });
