@@ -1,6 +1,7 @@
 #include "DesenhoRelatorio.h"
 
 #include <QDir>
+#include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPrinter>
@@ -94,6 +95,28 @@ QPen caneta(const ItemRelatorio &it, double k)
     pen.setJoinStyle(Qt::MiterJoin);
     return pen;
 }
+// The largest size, from the item's own down to its minimum, at which `texto` fits `area`; at
+// the minimum a text that still does not fit is wrapped at its blanks, or anywhere when a word
+// alone is too long, never cut inside a letter.
+// Sizes go in whole device pixels, as the text is drawn, so that what is measured is what prints.
+// Gives the flags to draw with and leaves the size in `f`.
+int ajustaTexto(QPainter &p, const ItemRelatorio &it, const QRectF &area, const QString &texto, QFont &f, int flags)
+{
+    const double pixelsPorPonto = p.device()->logicalDpiY() / 72.0;
+    const int maior = qMax(1, qRound(it.fonte.tamanho * pixelsPorPonto));
+    const int menor = qBound(1, qRound(it.tamanhoMinimo * pixelsPorPonto), maior);
+    for (int tamanho = maior; tamanho >= menor; --tamanho) {
+        f.setPixelSize(tamanho);
+        const QRectF precisa = QFontMetricsF(f, p.device()).boundingRect(area, flags, texto);
+        if (precisa.width() <= area.width() && precisa.height() <= area.height()) return flags;
+    }
+    f.setPixelSize(menor);
+    const int palavras = flags | Qt::TextWordWrap;
+    const QRectF precisa = QFontMetricsF(f, p.device()).boundingRect(area, palavras, texto);
+    if (precisa.width() <= area.width() && precisa.height() <= area.height()) return palavras;
+    return (flags & ~Qt::TextWordWrap) | Qt::TextWrapAnywhere;
+}
+
 } // namespace
 
 void DesenhoRelatorio::desenhaItem(QPainter &p, const ItemRelatorio &it, const QPointF &origem,
@@ -110,12 +133,13 @@ void DesenhoRelatorio::desenhaItem(QPainter &p, const ItemRelatorio &it, const Q
             f.setBold(it.fonte.negrito);
             f.setItalic(it.fonte.italico);
             f.setUnderline(it.fonte.sublinhado);
+            int flags = int(it.alinhamento);
+            if (it.quebraLinha) flags |= Qt::TextWordWrap;
+            if (it.reduzir) flags = ajustaTexto(p, it, area, texto, f, flags);
             p.save();
             p.setFont(f);
             p.setPen(it.cor);
             p.setClipRect(area);
-            int flags = int(it.alinhamento);
-            if (it.quebraLinha) flags |= Qt::TextWordWrap;
             p.drawText(area, flags, texto);
             p.restore();
         }
