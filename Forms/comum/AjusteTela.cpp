@@ -94,6 +94,7 @@ void AjusteTela::grade(QTableView *g, int colunaNome, int caracteresMaximo)
     linhas->setMinimumSectionSize(altura);
     linhas->setDefaultSectionSize(altura);
     linhas->setSectionResizeMode(QHeaderView::Fixed);
+    linhas->setResizeContentsPrecision(200); // rows measured for a column: the visible ones and a few more
     g->horizontalHeader()->setStretchLastSection(false);
     new AjusteGrade(g, colunaNome, caracteresMaximo);
 }
