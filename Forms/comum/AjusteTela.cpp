@@ -46,6 +46,7 @@ public:
     {
         QHeaderView *h = g_->horizontalHeader();
         const int colunas = g_->model()->columnCount();
+        // The side margins of a cell's text, as the style draws them, and a little air.
         const int margem = 2 * (g_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, g_) + 1) + 4;
         const int limite = qRound(AjusteTela::larguraMediaMaiuscula(g_) * caracteresMaximo_) + margem;
         const QAbstractItemView *v = g_;
