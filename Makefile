@@ -34,7 +34,7 @@ test: build
 
 screenshots: build
 	cmake --build $(BUILD) --target capturas -j $(JOBS)
-	xvfb-run -a -s "-screen 0 1280x900x24" $(BUILD)/tools/capturas/capturas docs/screenshots
+	xvfb-run -a -s "-screen 0 1366x768x24" $(BUILD)/tools/capturas/capturas docs/screenshots
 
 bench: build
 	cmake --build $(BUILD) --target bench -j $(JOBS)

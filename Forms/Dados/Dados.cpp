@@ -113,10 +113,11 @@ void Dados::preparaConsultas()
         "EM_ENDERECO_COMPLETO2, EM_FONE1, EM_FONE2, EM_FANTASIA FROM EMPRESAS", "order by EM_CODIGO"}));
     LookupClientesNP.sql.defineLinhas(s({"select CG_CODIGO, CG_NOME AS CLIENTE, CG_CPF_CNPJ, CG_ENDERECO_COMPLETO2, "
         "CG_TIPO_PESSOA FROM CADASTROS", "order by CG_CODIGO"}));
-    // EM_CIDADE and EM_UF are looked up in the visible cities, as LookupCidades lists them.
+    // EM_CIDADE and EM_UF are looked up in the visible cities, as LookupCidades lists them;
+    // EM_CIDADE holds 50 characters of the wider CD_NOME.
     LookupEmpresasRecibo.sql.defineLinhas(s({"select EM_CODIGO, EM_NOME,  EM_FANTASIA, EM_CPF_CNPJ, EM_TIPO_PESSOA, "
         "EM_ENDERECO_COMPLETO2, EM_FONE1, EM_FONE2, EM_COD_CIDADE, "
-        "CAST(CD_NOME AS VARCHAR(50)) AS EM_CIDADE, CD_UF AS EM_UF FROM EMPRESAS",
+        "CAST(SUBSTRING(CD_NOME FROM 1 FOR 50) AS VARCHAR(50)) AS EM_CIDADE, CD_UF AS EM_UF FROM EMPRESAS",
         "LEFT JOIN CIDADES ON CD_CODIGO=EM_COD_CIDADE AND CD_EXIBIR='T'", "order by EM_CODIGO"}));
 }
 

@@ -1,6 +1,7 @@
 #include "DesenhoRelatorio.h"
 
 #include <QDir>
+#include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPrinter>
@@ -94,6 +95,33 @@ QPen caneta(const ItemRelatorio &it, double k)
     pen.setJoinStyle(Qt::MiterJoin);
     return pen;
 }
+// The largest size, from the item's own down to its minimum, at which `texto` fits `area`. A text
+// that does not fit even at the minimum is wrapped (at its blanks, or anywhere for a word longer
+// than the box), smaller still when the box's height asks for it: no letter is ever cut.
+// Sizes go in whole device pixels, as the text is drawn, so that what is measured is what prints.
+// Gives the flags to draw with and leaves the size in `f`.
+int ajustaTexto(QPainter &p, const ItemRelatorio &it, const QRectF &area, const QString &texto, QFont &f, int flags)
+{
+    auto cabe = [&](int tamanho, int comFlags) {
+        f.setPixelSize(tamanho);
+        const QRectF precisa = QFontMetricsF(f, p.device()).boundingRect(area, comFlags, texto);
+        return precisa.width() <= area.width() && precisa.height() <= area.height();
+    };
+    const double pixelsPorPonto = p.device()->logicalDpiY() / 72.0;
+    const int maior = qMax(1, qRound(it.fonte.tamanho * pixelsPorPonto));
+    const int menor = qBound(1, qRound(it.tamanhoMinimo * pixelsPorPonto), maior);
+    for (int tamanho = maior; tamanho >= menor; --tamanho)
+        if (cabe(tamanho, flags)) return flags;
+    const int palavras = flags | Qt::TextWordWrap;
+    const int qualquer = (flags & ~Qt::TextWordWrap) | Qt::TextWrapAnywhere;
+    for (int tamanho = menor; tamanho > 1; --tamanho) {
+        if (cabe(tamanho, palavras)) return palavras;
+        if (cabe(tamanho, qualquer)) return qualquer;
+    }
+    f.setPixelSize(1);
+    return qualquer;
+}
+
 } // namespace
 
 void DesenhoRelatorio::desenhaItem(QPainter &p, const ItemRelatorio &it, const QPointF &origem,
@@ -110,12 +138,13 @@ void DesenhoRelatorio::desenhaItem(QPainter &p, const ItemRelatorio &it, const Q
             f.setBold(it.fonte.negrito);
             f.setItalic(it.fonte.italico);
             f.setUnderline(it.fonte.sublinhado);
+            int flags = int(it.alinhamento);
+            if (it.quebraLinha) flags |= Qt::TextWordWrap;
+            if (it.reduzir) flags = ajustaTexto(p, it, area, texto, f, flags);
             p.save();
             p.setFont(f);
             p.setPen(it.cor);
             p.setClipRect(area);
-            int flags = int(it.alinhamento);
-            if (it.quebraLinha) flags |= Qt::TextWordWrap;
             p.drawText(area, flags, texto);
             p.restore();
         }

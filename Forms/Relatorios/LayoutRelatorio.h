@@ -33,6 +33,11 @@ struct ItemRelatorio {
     FonteItem fonte;
     Qt::Alignment alinhamento = Qt::AlignLeft | Qt::AlignVCenter;
     bool quebraLinha = false;
+    // Shrinks the font, down to `tamanhoMinimo` points, until the text fits its box (on one
+    // line, or wrapped when `quebraLinha`); what still does not fit is wrapped, smaller still if
+    // the box's height asks for it, so no letter is ever cut.
+    bool reduzir = false;
+    double tamanhoMinimo = 5;
     bool moldura = false;
     QString formato; // for placeholders that carry none
 

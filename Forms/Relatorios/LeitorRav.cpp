@@ -120,6 +120,8 @@ ItemRelatorio leItem(const Objeto &o, const FonteItem &fontePadrao)
         Qt::AlignVCenter);
     it.alinhamento = h | v;
     it.quebraLinha = o.logico("quebraLinha", false);
+    it.reduzir = o.logico("reduzir", false);
+    it.tamanhoMinimo = o.numero("tamanhoMinimo", it.tamanhoMinimo, 1, 200);
     it.moldura = o.logico("moldura", false);
     it.formato = o.texto("formato");
 

@@ -50,14 +50,19 @@ std::optional<QDateTime> paraDataHora(const QVariant &v)
     }
 }
 
-// "#####-###": each '#' takes the next character of the text; a text of another length is kept.
-QString aplicaMascara(const QString &texto, const QString &mascara)
+// "#####-###": each '#' takes the next character of the text. Several masks separated by ';'
+// ("###.###.###-##;##.###.###/####-##") choose by the length of the text; a text of another
+// length is kept.
+QString aplicaMascara(const QString &texto, const QString &mascaras)
 {
-    if (texto.size() != mascara.count(QLatin1Char('#'))) return texto;
-    QString r;
-    qsizetype i = 0;
-    for (const QChar ch : mascara) r.append(ch == QLatin1Char('#') ? texto.at(i++) : ch);
-    return r;
+    for (const QString &mascara : mascaras.split(QLatin1Char(';'))) {
+        if (texto.size() != mascara.count(QLatin1Char('#'))) continue;
+        QString r;
+        qsizetype i = 0;
+        for (const QChar ch : mascara) r.append(ch == QLatin1Char('#') ? texto.at(i++) : ch);
+        return r;
+    }
+    return texto;
 }
 
 bool soZeros(const QString &f)

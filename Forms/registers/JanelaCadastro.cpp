@@ -1,5 +1,6 @@
 #include "JanelaCadastro.h"
 
+#include "AjusteTela.h"
 #include "Aplicacao.h"
 #include "CaixaTexto.h"
 #include "ConexaoRelatorio.h"
@@ -115,8 +116,8 @@ void JanelaCadastro::monta()
     Grid1->setSelectionMode(QAbstractItemView::SingleSelection);
     Grid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Grid1->verticalHeader()->hide();
-    Grid1->horizontalHeader()->setStretchLastSection(true);
     Grid1->horizontalHeader()->setSectionsClickable(true);
+    AjusteTela::grade(Grid1, modelo_->colunaDoCampo(def_.campoNome.section(QLatin1Char('.'), -1)));
     Grid1->installEventFilter(this);
 
     auto *topo = new QHBoxLayout;
@@ -136,10 +137,12 @@ void JanelaCadastro::monta()
     auto *grupo = new QGroupBox(def_.tituloDetalhes, this);
     painelDetalhes_ = grupo;
     montaDetalhes(grupo);
+    AjusteTela::caixas(grupo);
 
+    // The details keep the width their boxes need; the list takes the rest.
     auto *meio = new QHBoxLayout;
-    meio->addLayout(esquerda, 3);
-    meio->addWidget(grupo, 2);
+    meio->addLayout(esquerda, 1);
+    meio->addWidget(grupo, 0);
 
     auto *geral = new QVBoxLayout(this);
     geral->addLayout(topo);
@@ -148,7 +151,7 @@ void JanelaCadastro::monta()
         "F1 Ajuda - F2 Novo - F3 Altera - F4 Relatórios - F5 Pesquisa - F6 Grava - F7 Cancela - F11 Sair "), this));
     geral->addWidget(new QLabel(QStringLiteral(
         "ENTER Avançar campos - ESC Voltar  |  Na tabela: Duplo clique: Alterar  -  DEL Excluir  |  Clique nas colunas para ordená-las"), this));
-    resize(900, 560);
+    AjusteTela::dimensiona(this, QSize(1280, 620));
 
     connect(ButNovo, &QPushButton::clicked, this, &JanelaCadastro::ButNovoClick);
     connect(ButAltera, &QPushButton::clicked, this, &JanelaCadastro::ButAlteraClick);
@@ -438,6 +441,7 @@ QComboBox *JanelaCadastro::criaSeletor(QWidget *painel, const char *nome)
     auto *c = new QComboBox(painel);
     c->setObjectName(QLatin1String(nome));
     c->setMaxVisibleItems(10);
+    AjusteTela::caixa(c, 50); // as wide as the name box, whatever names the list holds
     return c;
 }
 

@@ -1,6 +1,7 @@
 // The shared data module on a real installation.
 
 #include "Dados.h"
+#include "ErroBD.h"
 #include "InstalacaoTeste.h"
 #include "Registro.h"
 #include "RelogioFixo.h"
@@ -97,6 +98,40 @@ private Q_SLOTS:
         Dados::reabre(dm->LookupCidades);
         QVERIFY(dm->LookupCidades.locate(QStringLiteral("CD_CODIGO"), codigo));
         QCOMPARE(dm->LookupCidades[QStringLiteral("CIDADE_ESTADO")].asString(), QStringLiteral("SÃO MATEUS / ES"));
+    }
+
+    void cidadeLongaNoReciboDaEmpresa_data()
+    {
+        QTest::addColumn<int>("tamanho");
+        QTest::addColumn<QString>("exibir");
+        QTest::addColumn<int>("esperado"); // characters of EM_CIDADE; -1: null
+        QTest::newRow("50 caracteres") << 50 << "T" << 50;
+        QTest::newRow("51 caracteres") << 51 << "T" << 50;
+        QTest::newRow("60 caracteres") << 60 << "T" << 50;
+        QTest::newRow("oculta, 60 caracteres") << 60 << "F" << -1;
+    }
+    void cidadeLongaNoReciboDaEmpresa()
+    {
+        QFETCH(int, tamanho);
+        QFETCH(QString, exibir);
+        QFETCH(int, esperado);
+        const QString nome = QStringLiteral("SÃO JOSÉ DO VALE DO RIO PRETO ").repeated(2).left(tamanho);
+        executa(QStringLiteral("INSERT INTO CIDADES (CD_CODIGO, CD_NOME, CD_UF, CD_EXIBIR) VALUES (5, '%1', 'RJ', '%2')")
+                    .arg(nome, exibir));
+        executa(QStringLiteral("INSERT INTO EMPRESAS (EM_CODIGO, EM_NOME, EM_COD_CIDADE) VALUES (1, 'LOJA', 5)"));
+        try {
+            Dados::abre(dm->LookupEmpresasRecibo);
+        } catch (const ErroBD &e) {
+            QFAIL(qPrintable(e.mensagem()));
+        }
+        QCOMPARE(dm->LookupEmpresasRecibo.recordCount(), 1);
+        const QVariant cidade = dm->LookupEmpresasRecibo.valor(0, QStringLiteral("EM_CIDADE"));
+        if (esperado < 0) {
+            QVERIFY(cidade.isNull());
+        } else {
+            QCOMPARE(cidade.toString(), nome.left(esperado));
+            QCOMPARE(dm->LookupEmpresasRecibo.valor(0, QStringLiteral("EM_UF")).toString(), QStringLiteral("RJ"));
+        }
     }
 
     void primeiraContaComPadroes()

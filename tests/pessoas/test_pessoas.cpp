@@ -24,6 +24,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
@@ -227,6 +228,28 @@ private Q_SLOTS:
         QCOMPARE(conta(QStringLiteral("SELECT COUNT(*) FROM CADASTROS")), 0);
         QCOMPARE(conta(QStringLiteral("SELECT COUNT(*) FROM CADASTROSCONTATOS")), 0);
         QCOMPARE(j->LabelRegistros->text(), QStringLiteral("Exibindo 0 de 0 registros"));
+        verificaMensagens();
+    }
+
+    void contatosDePessoaNovaSobrevivemAOrdenacao()
+    {
+        auto j = abre();
+        QTest::keyClick(j.get(), Qt::Key_F2);
+        entra(j->Edicao->EditNome, QStringLiteral("NOVA COM CONTATOS"));
+        adicionaContato(*j, QStringLiteral("EMAIL"), QStringLiteral("nova@x.com"));
+        adicionaContato(*j, QStringLiteral("CELULAR"), QStringLiteral("2799988-776"), QStringLiteral("pessoal"));
+        QHeaderView *titulos = j->Contatos->GridContatos->horizontalHeader();
+        QTest::mouseClick(titulos->viewport(), Qt::LeftButton, {},
+                          QPoint(titulos->sectionViewportPosition(0) + titulos->sectionSize(0) / 2, titulos->height() / 2));
+        QCOMPARE(j->Contatos->QryContatos.sql.linha(4), QStringLiteral("ORDER BY CGC_TIPO"));
+        QCOMPARE(j->Contatos->GridContatos->model()->rowCount(), 2);
+        QCOMPARE(j->Contatos->GridContatos->model()->index(0, 0).data().toString(), QStringLiteral("CELULAR"));
+        QTest::keyClick(j.get(), Qt::Key_F6);
+        QCOMPARE(j->modo(), int(JanelaCadastro::Normal));
+        QCOMPARE(conta(QStringLiteral("SELECT COUNT(*) FROM CADASTROSCONTATOS C JOIN CADASTROS P ON P.CG_CODIGO=C.CGC_COD_CAD "
+                                      "WHERE P.CG_NOME='NOVA COM CONTATOS'")), 2);
+        QCOMPARE(valor(QStringLiteral("SELECT CG_CONTATOS FROM CADASTROS")).toString(),
+                 QStringLiteral("2799988776 PESSOAL nova@x.com  "));
         verificaMensagens();
     }
 

@@ -10,6 +10,7 @@
 #include "Registro.h"
 #include "SistemaRelatorios.h"
 #include "TfBairros.h"
+#include "TfCadastrosGerais.h"
 #include "TfCidades.h"
 #include "TfLogradouros.h"
 #include "TfPrincipal.h"
@@ -22,6 +23,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QProcess>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -51,14 +53,35 @@ void grava(QWidget *w, const QString &nome)
 
 template <class T> T *filho(QWidget *w, const char *nome) { return w->findChild<T *>(QLatin1String(nome)); }
 
-void paginaDoRelatorio(JanelaCadastro &j, const QString &nome)
+void primeiraPagina(const QString &nome)
 {
-    j.imprimeLista();
     const QString pdf = DadosImpressao::instancia().ultimoArquivoPdf();
     QProcess::execute(QStringLiteral("pdftoppm"), {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("80"),
                                                    QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
                                                    QStringLiteral("1"), QStringLiteral("-singlefile"), pdf,
                                                    QDir(g_saida).filePath(nome)});
+}
+
+void paginaDoRelatorio(JanelaCadastro &j, const QString &nome)
+{
+    j.imprimeLista();
+    primeiraPagina(nome);
+}
+
+// The persons register as listed, one person being altered, and the list with documents.
+void pessoas()
+{
+    TfCadastrosGerais j;
+    j.setAttribute(Qt::WA_DeleteOnClose, false);
+    j.show();
+    grava(&j, QStringLiteral("pessoas.png"));
+    j.QryPesquisa.locate(QStringLiteral("CG_CODIGO"), 2);
+    j.ButAltera->click();
+    grava(&j, QStringLiteral("pessoas-edicao.png"));
+    j.ButCancelar->click();
+    j.imprimeRelacao(QStringLiteral("Relação de Clientes"), QStringLiteral("RelacaoClientes"));
+    primeiraPagina(QStringLiteral("RelacaoClientes"));
+    j.close();
 }
 
 template <class J> void cadastro(const QString &tela, const QString &relatorio)
@@ -133,15 +156,33 @@ int main(int argc, char **argv)
     for (const char *c : cidades)
         modulo.DataBase.executa(QStringLiteral("INSERT INTO CIDADES (CD_CODIGO, CD_NOME, CD_UF, CD_COD_ESTADO, CD_EXIBIR) "
                                                "VALUES (%1, '%2', 'ES', 8, 'T')").arg(codigo++).arg(QLatin1String(c)));
-    const char *bairros[] = {"CENTRO", "JARDIM CAMBURI", "PRAIA DO CANTO", "JUCUTUQUARA", "MARUÍPE"};
+    // Names as long as the registers take: 50 characters.
+    const char *bairros[] = {"CENTRO", "JARDIM CAMBURI", "JARDIM DAS ACÁCIAS E PALMEIRAS IMPERIAIS DO NORTE", "JUCUTUQUARA",
+                             "MARUÍPE"};
     codigo = 1;
+    const char *logradouros[] = {"DAS FLORES", "MARECHAL MANOEL DEODORO DA FONSECA PRIMEIRO TRECHO", "DOS COQUEIROS",
+                                 "NOSSA SENHORA DA PENHA", "VEREADOR NILO VENTORIM"};
     for (const char *b : bairros) {
         modulo.DataBase.executa(QStringLiteral("INSERT INTO BAIRROS (BR_CODIGO, BR_NOME, BR_COD_CIDADE, BR_EXIBIR) VALUES (%1, '%2', 1, 'T')")
                                     .arg(codigo).arg(QString::fromUtf8(b)));
         modulo.DataBase.executa(QStringLiteral("INSERT INTO LOGRADOUROS (LG_CODIGO, LG_NOME, LG_TIPO, LG_CEP, LG_COD_CIDADE, LG_EXIBIR) "
-                                               "VALUES (%1, 'DAS FLORES %1', 'RUA (R)', '2905000%1', 1, 'T')").arg(codigo));
+                                               "VALUES (%1, '%2', 'AVENIDA (AV)', '2905000%1', 1, 'T')")
+                                    .arg(codigo).arg(QString::fromUtf8(logradouros[codigo - 1])));
         ++codigo;
     }
+    const struct { int codigo; const char *nome, *tipo, *documento, *rg, *complemento; } clientes[] = {
+        {2, "MARIA APARECIDA DOS SANTOS FIGUEIREDO ALBUQUERQUES", "F", "52998224725", "MG-12.345.678-X", "APTO 1201 BL 03"},
+        {3, "COMERCIAL DE ALIMENTOS SERRANA DO ESPÍRITO SANTO", "J", "11222333000181", "082.345.67-8", "LOJA 2"},
+        {4, "ANA LUÍZA PRADO", "F", "11144477735", "3.456.789", ""}};
+    for (const auto &c : clientes)
+        modulo.DataBase.executa(QStringLiteral("INSERT INTO CADASTROS (CG_CODIGO, CG_NOME, CG_ESPECIE, CG_TIPO_PESSOA, CG_CPF_CNPJ, "
+                                               "CG_RG_IE, CG_COMPLEMENTO, CG_NUMERO, CG_COD_CIDADE, CG_COD_BAIRRO, CG_COD_LOGRADOURO, "
+                                               "CG_DT_CAD, CG_DT_NASC, CG_EXIBIR) VALUES (%1, '%2', 'C', '%3', '%4', '%5', '%6', '1450', "
+                                               "1, 3, 2, '%7', '1984-12-25', 'T')")
+                                    .arg(c.codigo).arg(QString::fromUtf8(c.nome), QLatin1String(c.tipo), QLatin1String(c.documento),
+                                                       QLatin1String(c.rg), QLatin1String(c.complemento),
+                                                       hoje.addDays(-c.codigo).toString(Qt::ISODate)));
+    modulo.DataBase.executa(QStringLiteral("SET GENERATOR COD_CADASTROS TO 4"));
     principal->AbreTabelasLembretes();
     principal->resize(1280, 800);
     principal->show();
@@ -150,6 +191,7 @@ int main(int argc, char **argv)
     cadastro<TfCidades>(QStringLiteral("cidades.png"), QStringLiteral("RelacaoCidades"));
     cadastro<TfBairros>(QStringLiteral("bairros.png"), QStringLiteral("RelacaoBairros"));
     cadastro<TfLogradouros>(QStringLiteral("logradouros.png"), QStringLiteral("RelacaoLogradouros"));
+    pessoas();
 
     principal.reset();
     Mensagens::instala(nullptr);

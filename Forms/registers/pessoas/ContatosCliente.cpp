@@ -1,5 +1,6 @@
 #include "ContatosCliente.h"
 
+#include "AjusteTela.h"
 #include "CaixaTexto.h"
 #include "Dados.h"
 #include "ErroBD.h"
@@ -100,8 +101,8 @@ QTableView *ContatosCliente::criaGrade(QWidget *pai, const char *nome)
     g->setSelectionMode(QAbstractItemView::SingleSelection);
     g->setEditTriggers(QAbstractItemView::NoEditTriggers);
     g->verticalHeader()->hide();
-    g->horizontalHeader()->setStretchLastSection(true);
     g->horizontalHeader()->setSectionsClickable(true);
+    AjusteTela::grade(g, modelo_->colunaDoCampo(QStringLiteral("CGC_CONTATO")));
     g->installEventFilter(this);
     connect(g->horizontalHeader(), &QHeaderView::sectionClicked, this,
             [this](int coluna) { ordenaPor(modelo_->campoDaColuna(coluna)); });
@@ -212,6 +213,9 @@ void ContatosCliente::ButAdicionarContatoClick()
     }
     const int pessoa = gravaPessoa ? gravaPessoa() : 0;
     if (pessoa <= 0) return;
+    // A person being inserted got its code just now: the list is that person's from here on,
+    // so that reopening it (a sort) still lists what was added.
+    QryContatos.defineParametro(QStringLiteral("COD"), pessoa);
     const int linhaTipo = linhaDoTipo(tipo);
     try {
         QryContatos.append();

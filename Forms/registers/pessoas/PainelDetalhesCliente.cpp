@@ -1,5 +1,6 @@
 #include "PainelDetalhesCliente.h"
 
+#include "AjusteTela.h"
 #include "EnderecoCompleto.h"
 #include "MaskEdit.h"
 #include "Query.h"
@@ -19,6 +20,10 @@ PainelDetalhesCliente::PainelDetalhesCliente(QTableView *contatos, QWidget *pai)
         l->setObjectName(QLatin1String(nome));
         l->setTextInteractionFlags(Qt::TextSelectableByMouse);
         l->setStyleSheet(QStringLiteral("color: navy;"));
+        // A long name or address wraps within the panel instead of widening it.
+        l->setWordWrap(true);
+        l->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+        l->setMinimumWidth(AjusteTela::larguraTexto(l, 15, false)); // an RG or a complement whole
         return l;
     };
     auto rotulo = [this](const QString &texto, const char *nome = nullptr) {
@@ -34,6 +39,7 @@ PainelDetalhesCliente::PainelDetalhesCliente(QTableView *contatos, QWidget *pai)
     DetCPF->setObjectName(QStringLiteral("DetCPF"));
     DetCPF->setReadOnly(true);
     DetCPF->setFocusPolicy(Qt::NoFocus);
+    AjusteTela::caixaMascaras(DetCPF, {QStringLiteral("999.999.999-99;0;_"), QStringLiteral("99.999.999/9999-99;0;_")});
     LabelRGDet = rotulo(QStringLiteral("RG"), "LabelRGDet");
     DetRG = valor("DetRG");
     DetLogradouro = valor("DetLogradouro");
@@ -53,6 +59,11 @@ PainelDetalhesCliente::PainelDetalhesCliente(QTableView *contatos, QWidget *pai)
     LabelEmAtraso = valor("LabelEmAtraso");
     LabelEmAberto = valor("LabelEmAberto");
     LabelPago = valor("LabelPago");
+    for (QLabel *l : {LabelNotasGeradas, LabelEmAtraso, LabelEmAberto, LabelPago}) { // amounts: one line, as long as they are
+        l->setWordWrap(false);
+        l->setMinimumWidth(0);
+        l->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    }
 
     auto *g = new QGridLayout(this);
     int l = 0;
@@ -94,6 +105,8 @@ PainelDetalhesCliente::PainelDetalhesCliente(QTableView *contatos, QWidget *pai)
     }
     g->addWidget(notas, l++, 0, 1, 4);
     g->setRowStretch(l, 1);
+    g->setColumnStretch(1, 1);
+    g->setColumnStretch(3, 1);
 
     connect(LabelVerEnderecoMapa, &QLabel::linkActivated, this, &PainelDetalhesCliente::verMapa);
 }

@@ -1,5 +1,6 @@
 #include "PainelEdicaoCliente.h"
 
+#include "AjusteTela.h"
 #include "CaixaTexto.h"
 #include "ContatosCliente.h"
 #include "DataEdit.h"
@@ -156,9 +157,9 @@ PainelEdicaoCliente::PainelEdicaoCliente(ContatosCliente *contatos, QWidget *pai
     g->addWidget(rotulo(aba, QStringLiteral("Cidade")), l, 2);
     g->addWidget(seletor(aba, Endereco->Cidade), l++, 3, 1, 3);
     g->addWidget(rotulo(aba, QStringLiteral("Bairro ")), l, 0);
-    g->addWidget(seletor(aba, Endereco->Bairro), l, 1, 1, 2);
-    g->addWidget(rotulo(aba, QStringLiteral("Endereço ")), l, 3);
-    g->addWidget(seletor(aba, Endereco->Logradouro), l++, 4, 1, 2);
+    g->addWidget(seletor(aba, Endereco->Bairro), l++, 1, 1, 5);
+    g->addWidget(rotulo(aba, QStringLiteral("Endereço ")), l, 0);
+    g->addWidget(seletor(aba, Endereco->Logradouro), l++, 1, 1, 5);
     g->addWidget(rotulo(aba, QStringLiteral("Número")), l, 0);
     g->addWidget(EditNumero, l, 1);
     g->addWidget(rotulo(aba, QStringLiteral("Complemento")), l, 2);
@@ -185,6 +186,9 @@ PainelEdicaoCliente::PainelEdicaoCliente(ContatosCliente *contatos, QWidget *pai
     g->setRowStretch(l, 1);
     for (int c : {1, 3, 5}) g->setColumnStretch(c, 1);
     contatos->GridContatos->setMaximumHeight(110);
+    AjusteTela::caixaMascaras(EditCPF, {QStringLiteral("999.999.999-99;0;_"), QStringLiteral("99.999.999/9999-99;0;_")});
+    // Beside the list there is room for the short boxes whole; the long ones grow with the tab.
+    AjusteTela::caixas(aba, 24);
 
     // Focus order: identity, contacts, address, dates, limit, remarks.
     QList<QWidget *> ordem{EditReferencia, RadioFisica, RadioJuridica, EditNome, EditFantasia, EditCPF, EditRG, EditIM,

@@ -1,5 +1,6 @@
 #include "TfCadastrosGerais.h"
 
+#include "AjusteTela.h"
 #include "ContatosCliente.h"
 #include "Dados.h"
 #include "DataEdit.h"
@@ -119,7 +120,7 @@ TfCadastrosGerais::TfCadastrosGerais(QWidget *parent)
     Relatorios = new RelatoriosClientes(QryPesquisa, QryPrincipal, Contatos->QryContatos, this);
     montaMenus();
     ligaEventos();
-    resize(1100, 700);
+    AjusteTela::dimensiona(this, QSize(1366, 740));
 }
 
 TfCadastrosGerais::~TfCadastrosGerais()
@@ -280,8 +281,10 @@ void TfCadastrosGerais::ModoEdicao()
 
 void TfCadastrosGerais::habilitaDetalhes(bool editando)
 {
-    Edicao->setVisible(editando);
-    Detalhes->setVisible(!editando);
+    // Hidden first: showing a panel lays the window out at once, and both panels together
+    // would make it grow.
+    (editando ? static_cast<QWidget *>(Detalhes) : Edicao)->hide();
+    (editando ? static_cast<QWidget *>(Edicao) : Detalhes)->show();
     Detalhes->setEnabled(!editando);
     Edicao->setEditando(editando);
     Contatos->setEditando(editando);
