@@ -190,8 +190,11 @@ void TesteLogin::dicaDeSenha()
     if (!mensagem.isEmpty()) msgs->espera(mensagem);
     tecla(Qt::Key_Return);
     QCOMPARE(painel->EditDicaSenha->text(), dica);
-    // The whole hint is on show, not scrolled.
+    // The whole hint is on show, not scrolled, and the panel holds its boxes.
     QVERIFY(painel->EditDicaSenha->fontMetrics().horizontalAdvance(dica) < painel->EditDicaSenha->contentsRect().width() - 6);
+    for (QWidget *w : {static_cast<QWidget *>(painel->EditCPF), static_cast<QWidget *>(painel->EditDicaSenha),
+                       static_cast<QWidget *>(painel->LabelFechar)})
+        QVERIFY(painel->rect().contains(w->geometry()));
     QCOMPARE(login->EditUsuario->text(), nome);
     if (dica.isEmpty()) {
         QCOMPARE(login->contaSelecionada(), 0);
