@@ -54,8 +54,6 @@ void TerminoPorSinal::reafirma()
     if (t.ativo_) t.instalaTratador();
 }
 
-bool TerminoPorSinal::ativo() { return instancia().ativo_; }
-
 void TerminoPorSinal::instalaTratador()
 {
 #ifdef Q_OS_UNIX

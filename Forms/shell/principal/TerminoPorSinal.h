@@ -20,7 +20,6 @@ public:
     static void ativa();
     // Installs it again when active, over whatever was put in place since.
     static void reafirma();
-    static bool ativo();
 
 Q_SIGNALS:
     void pedido();
