@@ -99,6 +99,7 @@ private Q_SLOTS:
     void init()
     {
         Aplicacao::reinicia();
+        esqueceFimDoPrograma();
         inst = std::make_unique<InstalacaoTeste>();
         relogio = std::make_unique<RelogioFixo>();
         msg = std::make_unique<MensagensRoteiro>();
@@ -160,6 +161,26 @@ private Q_SLOTS:
         QVERIFY(vista);
         QVERIFY(Aplicacao::programaEncerrado());
         QCOMPARE(fp->findChildren<TfLogin *>().size(), 0);
+    }
+
+    void bancoAntigoNoLogin()
+    {
+        // A database of an older release, without the notice-board flag: the login gives the
+        // three messages and the main window goes on with what it had.
+        preparaConta(QStringLiteral("ANA"), QString(), QString());
+        executa(QStringLiteral("ALTER TABLE USUARIOSPERMISSOES DROP PUS_QUADRO_AVISOS"));
+        quandoLoginPronto([this](TfLogin *login) {
+            msg->espera(QStringLiteral("Ops! Parece que você está com um banco de dados antigo."))
+                .espera(QStringLiteral("Baixe novamente o instalador e reinstale o programa."))
+                .espera(QStringLiteral("Faça isso no servidor, OK?"));
+            QTest::keyClicks(login->EditUsuario, QStringLiteral("ANA"));
+            tecla(Qt::Key_Return);
+            tecla(Qt::Key_Return);
+        });
+        fp->mostraLogin();
+        QCOMPARE(msg->registradas.size(), 3);
+        QCOMPARE(fp->PainelStatus[1]->text(), QStringLiteral("Usuário: ANA"));
+        QVERIFY(!fp->PainelQuadroAvisos->isHidden());
     }
 
     void novoClienteDaColunaEsquerda_data()
