@@ -5,6 +5,7 @@
 #include "Aplicacao.h"
 #include "Dados.h"
 #include "Digitacao.h"
+#include "GanchosJanelas.h"
 #include "InstalacaoTeste.h"
 #include "LabelClicavel.h"
 #include "MensagensRoteiro.h"
@@ -18,6 +19,7 @@
 #include "TfPrincipal.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -35,6 +37,23 @@ QStringList flagsPermissao()
         for (const char *d : {"_V", "_E", "_X", "_R"}) r << QStringLiteral("PUS_") + QLatin1String(area) + QLatin1String(d);
     return r;
 }
+
+// The backup window, completing a restore at once.
+class RestauracaoConcluida : public QDialog, public JanelaBackup {
+public:
+    using QDialog::QDialog;
+    void preparaPagina(PaginaBackup, bool) override {}
+
+protected:
+    void showEvent(QShowEvent *e) override
+    {
+        QDialog::showEvent(e);
+        QTimer::singleShot(0, this, [this] {
+            ResultadoBackup::concluido = true;
+            accept();
+        });
+    }
+};
 
 } // namespace
 
@@ -113,6 +132,7 @@ private Q_SLOTS:
     {
         fp.reset();
         AbridorJanelas::remove(TipoJanela::CadastrosGerais);
+        AbridorJanelas::remove(TipoJanela::Backup);
         dm.reset();
         plat.reset();
         QString porque;
@@ -161,6 +181,34 @@ private Q_SLOTS:
         QVERIFY(vista);
         QVERIFY(Aplicacao::programaEncerrado());
         QCOMPARE(fp->findChildren<TfLogin *>().size(), 0);
+    }
+
+    void restauracaoPeloLoginDaTrocaDeUsuario()
+    {
+        // A restore completed from the login of a change of user ends the program, as it does
+        // from the first login, so that Instalora can bring the restored database up to date.
+        preparaConta(QStringLiteral("ANA"), QString(), QString());
+        AbridorJanelas::registra(TipoJanela::Backup, [](QWidget *pai) { return new RestauracaoConcluida(pai); });
+        quandoLoginPronto([](TfLogin *login) {
+            QTest::keyClicks(login->EditUsuario, QStringLiteral("ANA"));
+            tecla(Qt::Key_Return);
+            tecla(Qt::Key_Return);
+        });
+        fp->mostraLogin();
+        fp->Tag = 1;
+        fp->show();
+
+        quandoLoginPronto([this](TfLogin *login) {
+            QVERIFY(login->LabelRestore->isVisible());
+            msg->espera(QStringLiteral("ATENÇÃO! Se você tiver o programa aberto"))
+                .espera(QStringLiteral("Programa será fechado agora"));
+            QTest::mouseClick(login->LabelRestore, Qt::LeftButton);
+        });
+        msg->esperaSair(3);
+        QVERIFY(fp->close());
+        QVERIFY(Aplicacao::programaEncerrado());
+        QVERIFY(fp->atualizacaoSilenciosaIniciada());
+        QCOMPARE(plat->chamadasDe(QStringLiteral("iniciaPrograma")).size(), 1);
     }
 
     void bancoAntigoNoLogin()

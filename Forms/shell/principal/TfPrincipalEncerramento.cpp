@@ -120,8 +120,9 @@ void TfPrincipal::RestaurarBD()
     avisoOk(QStringLiteral("Programa será fechado agora\re abrirá novamente em seguida!\r\rClique OK e aguarde!"));
     RodaAtualizadorSilencioso();
     Tag = 0;
-    if (isVisible()) close();
-    else FechamentoPrograma();
+    // Not close(): from the login of a change of user this window is already closing, and a
+    // second close would do nothing, leaving the program open beside Instalora.
+    FechamentoPrograma();
 }
 
 void TfPrincipal::RodaAtualizadorSilencioso()
