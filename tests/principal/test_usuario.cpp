@@ -1,5 +1,6 @@
-// A working session with the real windows behind the main window: the login window of each
-// change of user, and the persons register opened by the left column's new-record button.
+// The main window with the real windows behind it, as a user goes through them: the login
+// window of each change of user (a restore from it, an old database at it), and the persons
+// register opened by the left column's new-record button.
 
 #include "AbridorJanelas.h"
 #include "Aplicacao.h"
@@ -57,7 +58,7 @@ protected:
 
 } // namespace
 
-class TesteSessao : public QObject {
+class TesteUsuario : public QObject {
     Q_OBJECT
 
     std::unique_ptr<InstalacaoTeste> inst;
@@ -268,5 +269,5 @@ private Q_SLOTS:
     }
 };
 
-PN_TESTE_JANELAS(TesteSessao)
-#include "test_sessao.moc"
+PN_TESTE_JANELAS(TesteUsuario)
+#include "test_usuario.moc"
