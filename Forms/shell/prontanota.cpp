@@ -4,20 +4,20 @@
 
 #include "AbridorJanelas.h"
 #include "Aplicacao.h"
+#include "AplicacaoProntanota.h"
 #include "Caminhos.h"
 #include "Dados.h"
 #include "DadosImpressao.h"
 #include "Mensagens.h"
 #include "MensagensJanelas.h"
-#include "Registro.h"
 #include "TfBairros.h"
 #include "TfCadastrosGerais.h"
 #include "TfCarregando.h"
 #include "TfCidades.h"
 #include "TfLogradouros.h"
+#include "TerminoPorSinal.h"
 #include "TfPrincipal.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QScopeGuard>
 
@@ -55,19 +55,11 @@ void registraJanelas()
     AbridorJanelas::registra(TipoJanela::CadastrosGerais, [](QWidget *pai) { return new TfCadastrosGerais(pai); });
 }
 
-// In embedded mode the database name "Dados/BD.FDB" is relative to the program folder.
-void definePastaTrabalho()
-{
-    if (!Registro::leBooleano(QStringLiteral("VersaoEmbarcada"))) return;
-    const QString pasta = Caminhos::deWindows(Registro::leTexto(QStringLiteral("PathPrograma")));
-    if (!pasta.isEmpty() && QDir(pasta).exists()) QDir::setCurrent(pasta);
-}
-
 } // namespace
 
 int main(int argc, char **argv)
 {
-    QApplication app(argc, argv);
+    AplicacaoProntanota app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Prontanota"));
 
     if (outroProgramaInstalado()) {
@@ -89,7 +81,12 @@ int main(int argc, char **argv)
         principal.reset();
         Mensagens::instala(nullptr);
     });
-    definePastaTrabalho();
+    // The operating system's request to end (logout, shutdown) ends as "Sair do programa".
+    QObject::connect(&TerminoPorSinal::instancia(), &TerminoPorSinal::pedido, principal.get(), [&] {
+        principal->Tag = 0;
+        Aplicacao::encerraPrograma();
+    });
+    TerminoPorSinal::ativa();
 
     principal->criaLogin();
     principal->mostraLogin();

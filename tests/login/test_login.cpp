@@ -6,6 +6,7 @@
 #include "MensagensRoteiro.h"
 #include "PlataformaGravadora.h"
 #include "RelogioFixo.h"
+#include "TesteJanelas.h"
 #include "TfLogin.h"
 
 #include <QApplication>
@@ -132,4 +133,4 @@ void TesteLogin::primeiraEntrada(const QString &nome, const QString &senha)
     tecla(Qt::Key_Return);
 }
 
-QTEST_MAIN(TesteLogin)
+PN_TESTE_JANELAS(TesteLogin)

@@ -91,10 +91,15 @@ private Q_SLOTS:
     void bancoAntigo_data();
     void bancoAntigo();
     void atualizacaoSilenciosa();
+    void entradaSoDepoisDeCarregar();
+    void caminhosLongosGravadosInteiros();
 
     // test_login_primeiroacesso.cpp
     void primeiroAcesso_data();
     void primeiroAcesso();
+    void contasIlegiveis_data();
+    void contasIlegiveis();
+    void primeiraContaInteiraOuNada();
     void sairNosPrimeirosDadosEVoltar();
     void verificacoesDosPrimeirosDados_data();
     void verificacoesDosPrimeirosDados();

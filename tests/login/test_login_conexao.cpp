@@ -13,6 +13,7 @@
 #include "RelogioFixo.h"
 #include "LabelClicavel.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -69,6 +70,8 @@ void TesteLogin::bancoInacessivelEModoLocal()
     QVERIFY(!login->conectado());
     QVERIFY(painel->isVisible());
 
+    // Started from another folder: the embedded database is still the program folder's.
+    QVERIFY(QDir::setCurrent(inst->raiz()));
     msgs->espera("Modo Local (Embarcado) Ativado! Agora você não precisa do Firebird instalado.");
     clica(painel->ButModoLocal);
     QVERIFY(login->conectado());
@@ -167,4 +170,45 @@ void TesteLogin::atualizacaoSilenciosa()
     abreLogin();
     QVERIFY(Aplicacao::programaEncerrado());
     QVERIFY(!login->isVisible());
+}
+
+void TesteLogin::entradaSoDepoisDeCarregar()
+{
+    // While the window connects (here: the wait after an installation) it takes no typing;
+    // once connected, the name box has the focus and takes it.
+    Registro::escreveTexto("RecenteInstal", "S");
+    bool esperou = false;
+    relogio->aoEsperar = [&](int) {
+        esperou = true;
+        QVERIFY(!login->EditUsuario->isEnabled());
+        QVERIFY(!login->ButGravar->isEnabled());
+        QTest::keyClicks(login->EditUsuario, "ANA");
+        QCOMPARE(login->EditUsuario->text(), QString());
+    };
+    abreLogin();
+    QVERIFY(esperou);
+    QVERIFY(login->conectado());
+    QVERIFY(login->EditUsuario->isEnabled());
+    QCOMPARE(foco(), login->EditUsuario);
+    QTest::keyClicks(login->EditUsuario, "ANA");
+    QCOMPARE(login->EditUsuario->text(), QStringLiteral("ANA"));
+}
+
+void TesteLogin::caminhosLongosGravadosInteiros()
+{
+    // Values longer than the boxes of the connection panel come back whole when written.
+    const QString nome = QStringLiteral("SERVIDOR-DO-ESCRITORIO-CENTRAL-02");
+    const QString caminho = QStringLiteral("/srv/dados/empresas/filial-centro/prontanota/bancos-de-dados/"
+                                           "instalacao-principal-do-escritorio/BD.FDB");
+    QVERIFY(nome.size() > 30 && caminho.size() > 100);
+    Registro::escreveTexto("NomeServidor", nome);
+    Registro::escreveTexto("PathBancoDados", caminho);
+    abreLogin();
+    clica(login->LabelAlterarCaminho);
+    QCOMPARE(login->painelConexao->EditNomeServidor->text(), nome);
+    QCOMPARE(login->painelConexao->EditCaminhoBD->text(), caminho);
+    msgs->espera("Conectado com sucesso!");
+    clica(login->painelConexao->ButAlterarCaminho);
+    QCOMPARE(Registro::leTexto("NomeServidor"), nome);
+    QCOMPARE(Registro::leTexto("PathBancoDados"), caminho);
 }

@@ -165,6 +165,7 @@ void TesteLogin::dicaDeSenha_data()
     QTest::addColumn<QString>("nome");
 
     QTest::newRow("CPF de uma conta") << "12345678909" << "" << "gato" << "ANA";
+    QTest::newRow("dica do tamanho da coluna") << "12345678909" << "" << "MEU PRIMEIRO CACHORRO: BOLINHA" << "ANA";
     QTest::newRow("CPF desconhecido") << "11111111111" << "CPF não encontrado !" << "" << "";
     QTest::newRow("CPF vazio") << "" << "É necessário informar um CPF para obter a Dica de Senha !" << "" << "";
 }
@@ -177,6 +178,7 @@ void TesteLogin::dicaDeSenha()
     QFETCH(QString, nome);
 
     preparaContas();
+    if (!dica.isEmpty()) prepara({QStringLiteral("UPDATE USUARIOSPERMISSOES SET PUS_DICA_SENHA='%1' WHERE PUS_CODIGO=1").arg(dica)});
     abreLogin();
     PainelDicaSenha *painel = login->painelDicaSenha;
     clica(login->LabelOpcional);
@@ -188,6 +190,11 @@ void TesteLogin::dicaDeSenha()
     if (!mensagem.isEmpty()) msgs->espera(mensagem);
     tecla(Qt::Key_Return);
     QCOMPARE(painel->EditDicaSenha->text(), dica);
+    // The whole hint is on show, not scrolled, and the panel holds its boxes.
+    QVERIFY(painel->EditDicaSenha->fontMetrics().horizontalAdvance(dica) < painel->EditDicaSenha->contentsRect().width() - 6);
+    for (QWidget *w : {static_cast<QWidget *>(painel->EditCPF), static_cast<QWidget *>(painel->EditDicaSenha),
+                       static_cast<QWidget *>(painel->LabelFechar)})
+        QVERIFY(painel->rect().contains(w->geometry()));
     QCOMPARE(login->EditUsuario->text(), nome);
     if (dica.isEmpty()) {
         QCOMPARE(login->contaSelecionada(), 0);

@@ -309,3 +309,64 @@ void TesteLogin::logotipo()
         QVERIFY(empresa["EM_LOGO"].isNull());
     }
 }
+
+void TesteLogin::contasIlegiveis_data()
+{
+    QTest::addColumn<QString>("alteracao");
+    QTest::addColumn<QString>("mensagem"); // part of the database's own message
+    QTest::newRow("contas") << "ALTER TABLE USUARIOSPERMISSOES DROP PUS_DICA_SENHA" << "PUS_DICA_SENHA";
+    QTest::newRow("empresas") << "ALTER TABLE EMPRESAS ALTER COLUMN EM_NOME TO EM_RAZAO" << "EM_NOME";
+}
+
+void TesteLogin::contasIlegiveis()
+{
+    // Accounts or companies that cannot be read are not an empty database: ENTRAR creates
+    // neither a first account nor a first company.
+    QFETCH(QString, alteracao);
+    QFETCH(QString, mensagem);
+    prepara({alteracao});
+    msgs->espera(mensagem);
+    abreLogin();
+    QCOMPARE(msgs->registradas.last().icone, Icone::Erro);
+    QVERIFY(!login->ButGravar->isEnabled());
+
+    digita(login->EditUsuario, "JOAO");
+    tecla(Qt::Key_Return);
+    tecla(Qt::Key_Return);
+    tecla(Qt::Key_F6);
+    QVERIFY(login->isVisible());
+    QCOMPARE(login->painelPrimeirosDados->isVisible(), false);
+    QVERIFY(principal->chamadas.filter("concluiLogin").isEmpty());
+    QCOMPARE(valor("SELECT COUNT(*) FROM USUARIOS").toInt(), 0);
+    QCOMPARE(valor("SELECT COUNT(*) FROM USUARIOSPERMISSOES").toInt(), 0);
+}
+
+void TesteLogin::primeiraContaInteiraOuNada()
+{
+    abreLogin();
+    // Another station holds the settings row: the first account cannot be completed.
+    Transacao outra(dados().DataBase);
+    Query bloqueio(dados().DataBase, outra);
+    bloqueio.sql.defineLinhas({"UPDATE CONFIGS SET CF_MODELO_PROMIS=CF_MODELO_PROMIS"});
+    bloqueio.execSQL();
+
+    digita(login->EditUsuario, "JOAO");
+    tecla(Qt::Key_Return);
+    QTest::keyClicks(login->EditSenha, "segredo");
+    msgs->espera("update conflicts with concurrent update");
+    tecla(Qt::Key_Return);
+    QCOMPARE(msgs->registradas.last().icone, Icone::Erro);
+    QCOMPARE(valor("SELECT COUNT(*) FROM USUARIOS").toInt(), 0);
+    QCOMPARE(valor("SELECT COUNT(*) FROM USUARIOSPERMISSOES").toInt(), 0);
+    QVERIFY(!Registro::existe("NomeUsuarioLogado"));
+
+    // Once the row is free, ENTRAR again makes the one account.
+    outra.rollback();
+    msgs->espera("Você cadastrou o usuário", BotaoSim).espera("Depois, acesse o menu Cadastros");
+    tecla(Qt::Key_Return);
+    QVERIFY(login->painelPrimeirosDados->isVisible());
+    QCOMPARE(valor("SELECT COUNT(*) FROM USUARIOS").toInt(), 1);
+    QCOMPARE(valor("SELECT COUNT(*) FROM USUARIOSPERMISSOES WHERE PUS_LOGIN='JOAO' AND PUS_SENHA='segredo'").toInt(), 1);
+    QCOMPARE(valor("SELECT CF_ULT_USUARIO FROM CONFIGS").toString(), QStringLiteral("JOAO"));
+    QCOMPARE(valor("SELECT COUNT(*) FROM USUARIOSPERMISSOES WHERE PUS_ADMIN='T' AND PUS_CLIENTES_E='T'").toInt(), 1);
+}

@@ -15,6 +15,7 @@
 #include "PlataformaGravadora.h"
 #include "Registro.h"
 #include "RelogioFixo.h"
+#include "TesteJanelas.h"
 #include "TfPrincipal.h"
 
 #include <QAction>
@@ -77,7 +78,12 @@ class JanelaFalsa : public QWidget,
                     public JanelaPesquisaNotas,
                     public JanelaPesquisaAniversario {
 public:
-    explicit JanelaFalsa(QWidget *pai) : QWidget(pai, Qt::Window) { ++criadas; }
+    explicit JanelaFalsa(QWidget *pai) : QWidget(pai, Qt::Window), ButNovo(new QPushButton(this))
+    {
+        ButNovo->setObjectName(QStringLiteral("ButNovo"));
+        ++criadas;
+    }
+    QPushButton *ButNovo;
     static inline QStringList chamadas;
     static inline int criadas = 0;
 
@@ -442,26 +448,44 @@ private Q_SLOTS:
         for (const QString &n : ocultos) QVERIFY2(!visivel(n), qPrintable(n));
     }
 
+    void bancoAntigo_data()
+    {
+        QTest::addColumn<QString>("coluna");
+        QTest::newRow("quadro de avisos") << "PUS_QUADRO_AVISOS";
+        QTest::newRow("editar empresas, lido no logotipo") << "PUS_EMPRESAS_E";
+        QTest::newRow("backup, lido no lembrete") << "PUS_BACKUP";
+    }
     void bancoAntigo()
     {
+        // A database of an older release: the permission record lacks a flag this window reads.
+        QFETCH(QString, coluna);
         entra(2, QStringLiteral("ANA"));
-        fp->LiberaPermissoes();
-        QVERIFY(fp->MainMenu1->Backup1->isVisible());
-        // The record of a database of an older release cannot be read.
-        dm->QryLiberaPermissoes.close();
-        dm->QryLiberaPermissoes.sql.defineLinhas({QStringLiteral("SELECT PUS_COLUNA_NOVA FROM USUARIOSPERMISSOES"),
-                                                  QStringLiteral("where PUS_CODIGO=:CODIGO")});
+        executa(QStringLiteral("ALTER TABLE USUARIOSPERMISSOES DROP ") + coluna);
+        dm->Server = QStringLiteral("S");
+        fp->MainMenu1->Backup1->setVisible(false);
         msg->espera(QStringLiteral("Ops! Parece que você está com um banco de dados antigo. Que tal atualizar?"))
             .espera(QStringLiteral("Baixe novamente o instalador e reinstale o programa. Vai dar tudo certo!"))
             .espera(QStringLiteral("Faça isso no servidor, OK?"));
         fp->LiberaPermissoes();
+        QCOMPARE(msg->registradas.size(), 3);
         QCOMPARE(msg->registradas.at(0).titulo, QStringLiteral("Ops..."));
         QCOMPARE(msg->registradas.at(1).titulo, QStringLiteral("Seus dados estarão salvos!"));
         QCOMPARE(msg->registradas.at(2).titulo, QStringLiteral("No servidor..."));
         QVERIFY(plat->chamou(QStringLiteral("abreEndereco https://www.brelo.com.br/prontanota/instalacao/")));
-        // The elements keep the visibility they had.
-        QVERIFY(fp->MainMenu1->Backup1->isVisible());
+        // Nothing changed: what was hidden stays hidden, what was shown stays shown.
+        QVERIFY(!fp->MainMenu1->Backup1->isVisible());
         QVERIFY(visivel(QStringLiteral("PainelQuadroAvisos")));
+
+        // The other readers of the flags take the missing one as not set, with no error.
+        AbridorJanelas::registra(TipoJanela::Empresas, [](QWidget *pai) { return new JanelaFalsa(pai); });
+        fp->atualizaDisponiveis();
+        ultimoBackup(QDate());
+        const bool backup = coluna != QLatin1String("PUS_BACKUP");
+        if (backup) msg->espera(QStringLiteral("Feche todas as telas para efetuar o Backup!"));
+        fp->PerguntaBackup();
+        QCOMPARE(BackupFalso::pedidos, backup ? QStringList{QStringLiteral("backup")} : QStringList());
+        QTest::mouseClick(fp->PainelLogotipo->ImagemPadrao, Qt::LeftButton);
+        QCOMPARE(JanelaFalsa::chamadas.isEmpty(), coluna == QLatin1String("PUS_EMPRESAS_E"));
     }
 
     // --- login record, logo, completion of a login
@@ -788,5 +812,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestePrincipal)
+PN_TESTE_JANELAS(TestePrincipal)
 #include "test_principal.moc"

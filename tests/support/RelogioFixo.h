@@ -4,6 +4,7 @@
 #include "Relogio.h"
 
 #include <QList>
+#include <functional>
 
 class RelogioFixo final : public Relogio {
 public:
@@ -13,9 +14,14 @@ public:
     void defineHoje(QDate d) { dia_ = d; }
     QDate hoje() const override { return dia_; }
     QDateTime agora() const override { return QDateTime(dia_, QTime(10, 0)); }
-    void espera(int ms) override { esperas.append(ms); }
+    void espera(int ms) override
+    {
+        esperas.append(ms);
+        if (aoEsperar) aoEsperar(ms);
+    }
 
     QList<int> esperas;
+    std::function<void(int)> aoEsperar; // runs during each wait (what a user does meanwhile)
 
 private:
     QDate dia_;

@@ -30,6 +30,16 @@ QLineEdit *caixa(const char *nome, int tamanho, QWidget *pai)
     return e;
 }
 
+// What the user may type into each box.
+constexpr int TamanhoNomeServidor = 30, TamanhoIPServidor = 30, TamanhoCaminhoBD = 100;
+
+// A stored value longer than the box is shown whole, so that writing the box back keeps it.
+void mostraInteiro(QLineEdit *e, int tamanho, const QString &texto)
+{
+    e->setMaxLength(qMax(tamanho, int(texto.size())));
+    e->setText(texto);
+}
+
 } // namespace
 
 PainelConexao::PainelConexao(QWidget *parent) : QFrame(parent)
@@ -47,12 +57,12 @@ PainelConexao::PainelConexao(QWidget *parent) : QFrame(parent)
     LabelComandos = new LabelClicavel(QStringLiteral("Comandos"), this);
     LabelComandos->setObjectName(QStringLiteral("LabelComandos"));
 
-    EditNomeServidor = caixa("EditNomeServidor", 30, this);
+    EditNomeServidor = caixa("EditNomeServidor", TamanhoNomeServidor, this);
     maiusculas(EditNomeServidor);
-    EditIPServidor = caixa("EditIPServidor", 30, this);
+    EditIPServidor = caixa("EditIPServidor", TamanhoIPServidor, this);
     EditIPServidor->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9.]*")), EditIPServidor));
-    EditCaminhoBD = caixa("EditCaminhoBD", 100, this);
+    EditCaminhoBD = caixa("EditCaminhoBD", TamanhoCaminhoBD, this);
 #ifdef Q_OS_WIN
     // Windows paths ignore letter case; elsewhere the case of a path must be kept.
     maiusculas(EditCaminhoBD);
@@ -94,9 +104,9 @@ PainelConexao::PainelConexao(QWidget *parent) : QFrame(parent)
 
 void PainelConexao::defineCaminhos(const QString &nomeServidor, const QString &ipServidor, const QString &caminhoBD)
 {
-    EditNomeServidor->setText(nomeServidor);
-    EditIPServidor->setText(ipServidor);
-    EditCaminhoBD->setText(caminhoBD);
+    mostraInteiro(EditNomeServidor, TamanhoNomeServidor, nomeServidor);
+    mostraInteiro(EditIPServidor, TamanhoIPServidor, ipServidor);
+    mostraInteiro(EditCaminhoBD, TamanhoCaminhoBD, caminhoBD);
 }
 
 void PainelConexao::defineModo(bool embarcada)

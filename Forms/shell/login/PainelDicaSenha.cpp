@@ -24,12 +24,13 @@ PainelDicaSenha::PainelDicaSenha(Query &contas, QWidget *parent) : QFrame(parent
     EditCPF->installEventFilter(this);
     EditDicaSenha = new QLineEdit(this);
     EditDicaSenha->setObjectName(QStringLiteral("EditDicaSenha"));
-    EditDicaSenha->setMaxLength(20);
+    EditDicaSenha->setMaxLength(30); // the whole PUS_DICA_SENHA
     EditDicaSenha->setReadOnly(true);
     LabelFechar = new LabelClicavel(QStringLiteral("Fechar"), this);
     LabelFechar->setObjectName(QStringLiteral("LabelFechar"));
 
     auto *campos = new QFormLayout;
+    campos->setRowWrapPolicy(QFormLayout::WrapAllRows); // each box as wide as the panel
     campos->addRow(QStringLiteral("Informe seu CPF"), EditCPF);
     campos->addRow(QStringLiteral("Dica de Senha"), EditDicaSenha);
     auto *l = new QVBoxLayout(this);

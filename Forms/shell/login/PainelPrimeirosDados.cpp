@@ -6,7 +6,6 @@
 #include "MaskEdit.h"
 #include "Mensagens.h"
 #include "Plataforma.h"
-#include "Protegido.h"
 #include "Relogio.h"
 #include "LabelClicavel.h"
 #include "uFuncoes.h"
@@ -160,8 +159,8 @@ PainelPrimeirosDados::PainelPrimeirosDados(QWidget *parent)
     connect(RadioPessoaFisica, &QRadioButton::clicked, this, &PainelPrimeirosDados::TipoPessoaClick);
     connect(RadioEmpresa, &QRadioButton::clicked, this, &PainelPrimeirosDados::TipoPessoaClick);
     connect(EditCPFCNPJ, &QLineEdit::textChanged, this, [this] { documento_ = Documento::NaoConferido; });
-    connect(ImagemLogotipo, &LabelClicavel::clicado, this, [this] { protegido([this] { ImagemLogotipoClick(); }); });
-    connect(ButComecar, &QPushButton::clicked, this, [this] { protegido([this] { ButComecarClick(); }); });
+    connect(ImagemLogotipo, &LabelClicavel::clicado, this, &PainelPrimeirosDados::ImagemLogotipoClick);
+    connect(ButComecar, &QPushButton::clicked, this, &PainelPrimeirosDados::ButComecarClick);
     connect(LabelSairDados, &LabelClicavel::clicado, this, &PainelPrimeirosDados::sair);
 }
 

@@ -8,7 +8,6 @@
 #include "PainelConexao.h"
 #include "PainelDicaSenha.h"
 #include "PainelPrimeirosDados.h"
-#include "Protegido.h"
 #include "LabelClicavel.h"
 #include "TeclasNavegacao.h"
 
@@ -129,21 +128,18 @@ void TfLogin::montaTela()
     paginas_->addWidget(paginaLogin_);
     paginas_->addWidget(painelPrimeirosDados);
 
-    connect(ButGravar, &QPushButton::clicked, this, [this] { protegido([this] { ButGravarClick(); }); });
+    connect(ButGravar, &QPushButton::clicked, this, &TfLogin::ButGravarClick);
     connect(LabelOpcional, &LabelClicavel::clicado, this, &TfLogin::LabelOpcionalClick);
     connect(LabelSair, &LabelClicavel::clicado, this, &TfLogin::EncerraPrograma);
     connect(LabelRestore, &LabelClicavel::clicado, this, &TfLogin::LabelRestoreClick);
     connect(LabelAlterarCaminho, &LabelClicavel::clicado, this, &TfLogin::LabelAlterarCaminhoClick);
     connect(painelDicaSenha, &PainelDicaSenha::contaEncontrada, this, &TfLogin::ContaDaDica);
     connect(painelDicaSenha, &PainelDicaSenha::fechado, this, [this] { EditUsuario->setFocus(); });
-    connect(painelConexao, &PainelConexao::alterarCaminho, this,
-            [this] { protegido([this] { ButAlterarCaminhoClick(); }); });
-    connect(painelConexao, &PainelConexao::ativarModoLocal, this,
-            [this] { protegido([this] { ButModoLocalClick(); }); });
+    connect(painelConexao, &PainelConexao::alterarCaminho, this, &TfLogin::ButAlterarCaminhoClick);
+    connect(painelConexao, &PainelConexao::ativarModoLocal, this, &TfLogin::ButModoLocalClick);
     connect(painelConexao, &PainelConexao::ativarModoRede, this, &TfLogin::ButModoRedeClick);
     connect(painelConexao, &PainelConexao::comandos, this, &TfLogin::comandosSQL);
-    connect(painelPrimeirosDados, &PainelPrimeirosDados::concluido, this,
-            [this] { protegido([this] { PrimeirosDadosConcluidos(); }); });
+    connect(painelPrimeirosDados, &PainelPrimeirosDados::concluido, this, &TfLogin::PrimeirosDadosConcluidos);
     connect(painelPrimeirosDados, &PainelPrimeirosDados::sair, this, &TfLogin::EncerraPrograma);
 }
 
@@ -164,7 +160,7 @@ bool TfLogin::FormKeyDown(QKeyEvent *e)
     // ENTER in the password box enters; everywhere else it moves to the next control.
     const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
     if (enter && QApplication::focusWidget() == EditSenha && ButGravar->isEnabled()) {
-        protegido([this] { ButGravarClick(); });
+        ButGravarClick();
         return true;
     }
     return false;
@@ -175,8 +171,7 @@ bool TfLogin::eventFilter(QObject *objeto, QEvent *evento)
     // Leaving the name box inside the window; a dialog or another window taking the focus is no exit.
     if (objeto == EditUsuario && evento->type() == QEvent::FocusOut) {
         const Qt::FocusReason r = static_cast<QFocusEvent *>(evento)->reason();
-        if (r != Qt::ActiveWindowFocusReason && r != Qt::PopupFocusReason)
-            protegido([this] { EditUsuarioExit(); });
+        if (r != Qt::ActiveWindowFocusReason && r != Qt::PopupFocusReason) EditUsuarioExit();
     }
     return QDialog::eventFilter(objeto, evento);
 }
@@ -188,8 +183,9 @@ void TfLogin::showEvent(QShowEvent *e)
     exibindo_ = true;
     EstiloDialogo::centraNaTela(this);
     // The settings are loaded once the window is on screen, so that the messages they may show
-    // come above it and ending the program can close it.
-    QMetaObject::invokeMethod(this, [this] { protegido([this] { FormShow(); }); }, Qt::QueuedConnection);
+    // come above it and ending the program can close it. Until then the window takes no input.
+    paginaLogin_->setEnabled(false);
+    QMetaObject::invokeMethod(this, &TfLogin::FormShow, Qt::QueuedConnection);
 }
 
 void TfLogin::hideEvent(QHideEvent *e)

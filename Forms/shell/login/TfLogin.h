@@ -66,6 +66,8 @@ Q_SIGNALS:
     // "Comandos" of the connection panel: the SQL console, so the database can be repaired
     // before anyone logs in.
     void comandosSQL();
+    // The database was opened (start, TENTAR NOVAMENTE, a change of mode).
+    void conectou();
 
 protected:
     void showEvent(QShowEvent *e) override;
@@ -99,6 +101,7 @@ private:
     void EditUsuarioExit();
     void ButGravarClick();
     bool PrimeiroUsuario();
+    int GravaPrimeiraConta(const QString &nome, const QString &senha);
     bool EscolheEmpresa();
     void LabelOpcionalClick();
     void ContaDaDica(int codigo, const QString &login);
@@ -112,6 +115,7 @@ private:
     QWidget *paginaLogin_;
     TeclasNavegacao *teclas_ = nullptr;
     bool conectado_ = false;
+    bool contasLidas_ = false; // QryVerificaUsuario and QryVerificaEmpresas were read
     int contaSelecionada_ = 0;
     QString recenteInstal_;
     bool exibindo_ = false;

@@ -3,6 +3,7 @@
 #include "TfLogin.h"
 
 #include "Aplicacao.h"
+#include "Caminhos.h"
 #include "Dados.h"
 #include "DadosImpressao.h"
 #include "Enderecos.h"
@@ -19,9 +20,11 @@
 #include "uFuncoes.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 
 namespace {
 
@@ -35,7 +38,12 @@ void TfLogin::FormShow()
 {
     loginConcluido_ = false;
     contaSelecionada_ = 0;
-    CarregaConfiguracoes();
+    {
+        // The window takes input again once the settings are loaded, or the connection panel
+        // says why they are not, whatever happened on the way.
+        const auto habilita = qScopeGuard([this] { paginaLogin_->setEnabled(true); });
+        CarregaConfiguracoes();
+    }
     if (encerrado_) return;
     PosicionaFoco();
     if (recenteInstal_ == Sim) Registro::escreveTexto(QStringLiteral("RecenteInstal"), QStringLiteral("N"));
@@ -67,6 +75,7 @@ void TfLogin::CarregaConfiguracoes()
 {
     painelConexao->hide();
     painelConexao->limpaMensagens();
+    contasLidas_ = false;
 
     if (!Registro::existe(QStringLiteral("NomeServidor")) && !Registro::existe(QStringLiteral("IPServidor"))
         && !Registro::existe(QStringLiteral("PathBancoDados"))) {
@@ -98,8 +107,16 @@ void TfLogin::CarregaConfiguracoes()
         EditUsuario->setText(d.QryConfigs[QStringLiteral("CF_ULT_USUARIO")].asString());
     d.CF_MODELO_PROMIS = d.QryConfigs[QStringLiteral("CF_MODELO_PROMIS")].asString();
 
-    CarregaContas();
-    CarregaEmpresas();
+    try {
+        CarregaContas();
+        CarregaEmpresas();
+    } catch (const ErroBD &e) {
+        // Unknown is not empty: ENTRAR stays off until the settings load again.
+        ButGravar->setEnabled(false);
+        mensagemErro(e.mensagem());
+        return;
+    }
+    contasLidas_ = true;
     AbreEmpresaLogada();
     DefineProjetoRelatorios();
     LabelRestore->setVisible(d.Server == Sim);
@@ -130,6 +147,12 @@ void TfLogin::Conecta()
     // Instalora may still be releasing the database.
     if (recenteInstal_ == Sim) Relogio::atual().espera(2000);
 
+    // In embedded mode the name "Dados/BD.FDB" is relative: it is the program folder's database,
+    // whatever folder the program was started from.
+    if (d.VersaoEmbarcada) {
+        const QString pasta = Caminhos::deWindows(d.PathPrograma);
+        if (!pasta.isEmpty() && QDir(pasta).exists()) QDir::setCurrent(pasta);
+    }
     try {
         d.conecta();
     } catch (const ErroBD &e) {
@@ -140,6 +163,7 @@ void TfLogin::Conecta()
     ButGravar->setEnabled(true);
     painelConexao->hide();
     conectado_ = true;
+    Q_EMIT conectou();
 }
 
 // The message list of the connection panel. The connection diagnosis builds the full list here;

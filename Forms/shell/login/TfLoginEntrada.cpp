@@ -49,7 +49,8 @@ void TfLogin::EditUsuarioExit()
 
 void TfLogin::ButGravarClick()
 {
-    if (!conectado_) return;
+    // Without the accounts and companies read, an empty list would not mean a new database.
+    if (!conectado_ || !contasLidas_) return;
     auto &d = dados();
     const QString nome = EditUsuario->text();
     const QString senha = EditSenha->text();
@@ -102,32 +103,7 @@ bool TfLogin::PrimeiroUsuario()
         return true;
     }
 
-    Query &usuario = d.QryUsuariosPrincipal;
-    Dados::abre(usuario);
-    usuario.append();
-    try {
-        usuario[QStringLiteral("US_NOME")] = nome;
-        usuario.post();
-    } catch (...) {
-        usuario.cancel();
-        throw;
-    }
-    const int codigo = usuario[QStringLiteral("US_CODIGO")].asInteger();
-
-    Query &permissoes = d.QryUsuariosSecundaria;
-    Dados::abre(permissoes);
-    permissoes.append();
-    try {
-        permissoes[QStringLiteral("PUS_CODIGO")] = codigo;
-        permissoes[QStringLiteral("PUS_LOGIN")] = nome;
-        permissoes[QStringLiteral("PUS_SENHA")] = senha;
-        permissoes[QStringLiteral("PUS_RESENHA")] = senha;
-        permissoes[QStringLiteral("PUS_USUARIO")] = QStringLiteral("T");
-        permissoes.post();
-    } catch (...) {
-        permissoes.cancel();
-        throw;
-    }
+    const int codigo = GravaPrimeiraConta(nome, senha);
 
     PedidoAviso pedido;
     pedido.texto = (senha.isEmpty() ? QStringLiteral("Você cadastrou o usuário \"%1\", sem senha!\r"
@@ -146,18 +122,51 @@ bool TfLogin::PrimeiroUsuario()
     d.NomeUsuarioLogado = nome;
     Registro::escreveInteiro(QStringLiteral("CodUsuarioLogado"), codigo);
     Registro::escreveTexto(QStringLiteral("NomeUsuarioLogado"), nome);
-    Query &cf = d.QryGravaConfigs;
-    Dados::reabre(cf);
-    cf.edit();
-    try {
-        cf[QStringLiteral("CF_ULT_USUARIO")] = nome;
-        cf.post();
-    } catch (...) {
-        cf.cancel();
-        throw;
-    }
     CarregaContas();
     return true;
+}
+
+int TfLogin::GravaPrimeiraConta(const QString &nome, const QString &senha)
+{
+    // The user, the permission row and CF_ULT_USUARIO are stored together or not at all, so
+    // that ENTRAR again after a refusal cannot make a second account with the same login.
+    auto &d = dados();
+    Transacao tr(d.DataBase, QStringLiteral("TransPrimeiraConta"));
+    try {
+        Query usuario(d.DataBase, tr);
+        usuario.sql = d.QryUsuariosPrincipal.sql;
+        usuario.defineTabela(QStringLiteral("USUARIOS"), {QStringLiteral("US_CODIGO")}, QStringLiteral("COD_USUARIOS"));
+        usuario.aoNovoRegistro = d.QryUsuariosPrincipal.aoNovoRegistro;
+        usuario.append();
+        usuario[QStringLiteral("US_NOME")] = nome;
+        usuario.post();
+        const int codigo = usuario[QStringLiteral("US_CODIGO")].asInteger();
+        usuario.close();
+
+        Query permissoes(d.DataBase, tr);
+        permissoes.sql = d.QryUsuariosSecundaria.sql;
+        permissoes.defineTabela(QStringLiteral("USUARIOSPERMISSOES"), {QStringLiteral("PUS_CODIGO")});
+        permissoes.aoNovoRegistro = d.QryUsuariosSecundaria.aoNovoRegistro; // every flag "T"
+        permissoes.append();
+        permissoes[QStringLiteral("PUS_CODIGO")] = codigo;
+        permissoes[QStringLiteral("PUS_LOGIN")] = nome;
+        permissoes[QStringLiteral("PUS_SENHA")] = senha;
+        permissoes[QStringLiteral("PUS_RESENHA")] = senha;
+        permissoes[QStringLiteral("PUS_USUARIO")] = QStringLiteral("T");
+        permissoes.post();
+        permissoes.close();
+
+        Query configs(d.DataBase, tr);
+        configs.sql.defineLinhas({QStringLiteral("UPDATE CONFIGS SET CF_ULT_USUARIO=:NOME")});
+        configs.defineParametro(QStringLiteral("NOME"), nome);
+        configs.execSQL();
+
+        tr.commit();
+        return codigo;
+    } catch (...) {
+        if (tr.ativa()) tr.rollback();
+        throw;
+    }
 }
 
 bool TfLogin::EscolheEmpresa()

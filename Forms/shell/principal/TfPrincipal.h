@@ -29,8 +29,8 @@ public:
     explicit TfPrincipal(QWidget *parent = nullptr);
     ~TfPrincipal() override;
 
-    // The login window, created on first need and shown modally (program start, change of
-    // user, after a backup). Tests put a stand-in here.
+    // The login window, shown modally (program start, change of user, after a backup) and
+    // destroyed once closed: every showing is a new window. Tests put a stand-in here.
     using FabricaLogin = std::function<QDialog *(QWidget *pai)>;
     static void defineFabricaLogin(FabricaLogin fabrica); // empty: the real TfLogin
     QDialog *criaLogin();

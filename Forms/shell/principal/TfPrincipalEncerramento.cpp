@@ -14,11 +14,14 @@
 #include "Plataforma.h"
 #include "Registro.h"
 #include "Relogio.h"
+#include "TerminoPorSinal.h"
 #include "TfLogin.h"
 
 #include <QCloseEvent>
 #include <QDialog>
 #include <QTimer>
+
+#include <memory>
 
 namespace {
 TfPrincipal::FabricaLogin &fabricaLogin()
@@ -39,6 +42,7 @@ QDialog *TfPrincipal::criaLogin()
             auto *login = new TfLogin(this);
             // The connection panel's "Comandos": the SQL console, before anyone logs in.
             connect(login, &TfLogin::comandosSQL, this, [this] { abre(TipoJanela::ComandosSQL); });
+            connect(login, &TfLogin::conectou, this, [] { TerminoPorSinal::reafirma(); });
             login_ = login;
         }
     }
@@ -47,7 +51,10 @@ QDialog *TfPrincipal::criaLogin()
 
 void TfPrincipal::mostraLogin()
 {
-    if (QDialog *l = criaLogin()) l->exec();
+    // Each login is a new window: nothing of the one before (password, account, panels) is
+    // there to be reused.
+    std::unique_ptr<QDialog> login(criaLogin());
+    if (login) login->exec();
 }
 
 bool TfPrincipal::abreBackup(bool restauracao, bool fechamento)
@@ -113,8 +120,9 @@ void TfPrincipal::RestaurarBD()
     avisoOk(QStringLiteral("Programa será fechado agora\re abrirá novamente em seguida!\r\rClique OK e aguarde!"));
     RodaAtualizadorSilencioso();
     Tag = 0;
-    if (isVisible()) close();
-    else FechamentoPrograma();
+    // Not close(): from the login of a change of user this window is already closing, and a
+    // second close would do nothing, leaving the program open beside Instalora.
+    FechamentoPrograma();
 }
 
 void TfPrincipal::RodaAtualizadorSilencioso()

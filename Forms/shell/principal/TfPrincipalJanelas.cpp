@@ -9,6 +9,8 @@
 #include "Mensagens.h"
 #include "Relogio.h"
 
+#include <QAbstractButton>
+
 namespace {
 bool modal(TipoJanela t)
 {
@@ -85,6 +87,11 @@ void TfPrincipal::abreNovoRegistro(TipoJanela tipo)
 {
     QWidget *w = janelaAberta(tipo);
     if (!w) w = abre(tipo);
+    if (!w) return;
+    // Pressed as F2 presses it: only while the window's ButNovo is enabled, so the user's edit
+    // right holds and a record being typed is never posted by it.
+    auto *novo = w->findChild<QAbstractButton *>(QStringLiteral("ButNovo"));
+    if (!novo || !novo->isEnabled() || !novo->isVisible()) return;
     if (auto *j = dynamic_cast<JanelaNovoRegistro *>(w)) j->novoRegistro();
 }
 

@@ -35,6 +35,10 @@ void avisaBancoAntigo()
     if (dados().Server == QLatin1String("S")) Plataforma::atual().abreEndereco(Enderecos::Instalacao);
 }
 
+// Every flag of the permission record this window reads.
+const char *const FlagsLidas[] = {"PUS_QUADRO_AVISOS", "PUS_LOCALIDADES_V", "PUS_CLIENTES_V", "PUS_EMPRESAS_V",
+                                  "PUS_EMPRESAS_E",    "PUS_NOTASPROMIS_V", "PUS_BACKUP",     "PUS_RESTORE"};
+
 void visivel(bool sim, std::initializer_list<QObject *> elementos)
 {
     for (QObject *o : elementos) {
@@ -46,8 +50,10 @@ void visivel(bool sim, std::initializer_list<QObject *> elementos)
 
 bool TfPrincipal::permissao(const char *campo)
 {
+    // A flag the database lacks (an older release) is not set; LiberaPermissoes has told the user.
     Query &q = dados().QryLiberaPermissoes;
-    return q.ativa() && !q.isEmpty() && q[QString::fromLatin1(campo)].asString() == QLatin1String("T");
+    const QString nome = QString::fromLatin1(campo);
+    return q.ativa() && !q.isEmpty() && q.indiceCampo(nome) >= 0 && q[nome].asString() == QLatin1String("T");
 }
 
 void TfPrincipal::concluiLogin()
@@ -76,11 +82,17 @@ void TfPrincipal::LiberaPermissoes()
         }
         return;
     }
+    bool antigo = false;
     try {
         q.close();
         q.defineParametro(QStringLiteral("CODIGO"), d.CodUsuarioLogado);
         q.open();
+        // A record without one of the flags this window reads is of an older release too.
+        for (const char *f : FlagsLidas) antigo = antigo || q.indiceCampo(QLatin1String(f)) < 0;
     } catch (const ErroBD &) {
+        antigo = true;
+    }
+    if (antigo) {
         TfCarregando::instancia().fecha();
         avisaBancoAntigo();
         return;
