@@ -169,6 +169,8 @@ void JanelaCadastro::monta()
         if (linha >= 0 && Grid1->currentIndex().row() != linha) Grid1->selectRow(linha);
         mostraRegistro();
     });
+    // A fetch cut short (a lost connection) is told once; the rows already listed stay.
+    connect(&lista(), &Query::falhaBusca, this, [](const QString &m) { mensagemErro(m); }, Qt::QueuedConnection);
     connect(&lista(), &Query::aberta, this, [this] {
         if (!lista().isEmpty()) Grid1->selectRow(lista().recNo());
         mostraRegistro();
@@ -287,8 +289,9 @@ void JanelaCadastro::LocalizaTabelas()
 
 void JanelaCadastro::escreveContador()
 {
+    // Both figures are counts of the database: the list may not have fetched every row yet.
     LabelRegistros->setText(QStringLiteral("Exibindo %1 de %2 registros")
-                                .arg(lista().recordCount())
+                                .arg(lista().contaLinhas())
                                 .arg(CountQryPrincipal.valor(0, QStringLiteral("REGISTROS")).toLongLong()));
 }
 
@@ -336,24 +339,38 @@ void JanelaCadastro::ButAlteraClick()
     setWindowTitle(def_.titulo + QStringLiteral(" (Alterando...)"));
 }
 
-void JanelaCadastro::gravaLinha()
+bool JanelaCadastro::gravaLinha()
 {
-    QryPrincipal.post();
-    TransQryPrincipal.commitRetaining();
-    CountQryPrincipal.close();
-    CountQryPrincipal.open();
-    escreveContador();
+    try {
+        QryPrincipal.postEConfirma();
+    } catch (const ErroBD &e) {
+        mensagemErro(e.mensagem()); // nothing stored: the row stays in editing as typed
+        return false;
+    }
+    atualizaContador();
+    return true;
+}
+
+void JanelaCadastro::atualizaContador()
+{
+    try {
+        CountQryPrincipal.close();
+        CountQryPrincipal.open();
+        escreveContador();
+    } catch (const ErroBD &e) {
+        mensagemErro(e.mensagem());
+    }
+}
+
+void JanelaCadastro::avisaExclusaoRecusada(const ErroBD &e)
+{
+    if (e.violacaoChaveEstrangeira()) informacao(QStringLiteral("Não é possível excluir. Existem vínculos para esta tabela !"));
+    else mensagemErro(e.mensagem());
 }
 
 void JanelaCadastro::ButGravarClick()
 {
-    if (!QryPrincipal.editando() || !preparaGravacao()) return;
-    try {
-        gravaLinha();
-    } catch (const ErroBD &e) {
-        mensagemErro(e.mensagem()); // stays in editing with the row as typed
-        return;
-    }
+    if (!QryPrincipal.editando() || !preparaGravacao() || !gravaLinha()) return;
     recarregaListasCompartilhadas();
     if (modo_ == Inserindo && aviso(2) == RespostaAviso::Sim) {
         ButNovoClick();
@@ -379,16 +396,12 @@ void JanelaCadastro::Delecao()
     }
     if (aviso() != RespostaAviso::Sim) return;
     try {
-        QryPrincipal.remove();
-        TransQryPrincipal.commitRetaining();
-    } catch (const ErroBD &) {
-        informacao(QStringLiteral("Não é possível excluir. Existem vínculos para esta tabela !"));
-        try { TransQryPrincipal.rollbackRetaining(); } catch (const ErroBD &) {}
+        QryPrincipal.removeEConfirma(); // the row leaves the grid only once the delete is durable
+    } catch (const ErroBD &e) {
+        avisaExclusaoRecusada(e);
         return;
     }
-    CountQryPrincipal.close();
-    CountQryPrincipal.open();
-    escreveContador();
+    atualizaContador();
     recarregaListasCompartilhadas();
 }
 
@@ -402,12 +415,7 @@ void JanelaCadastro::ButExibirClick()
     QryPrincipal.edit();
     const bool exibido = QryPrincipal[def_.campoExibir].asString() == QLatin1String("T");
     QryPrincipal[def_.campoExibir] = exibido ? QStringLiteral("F") : QStringLiteral("T");
-    try {
-        gravaLinha();
-    } catch (const ErroBD &e) {
-        QryPrincipal.cancel();
-        mensagemErro(e.mensagem());
-    }
+    if (!gravaLinha()) QryPrincipal.cancel();
 }
 
 bool JanelaCadastro::existeDuplicado(Query &q)

@@ -19,6 +19,7 @@ class QPushButton;
 class QTableView;
 class QVBoxLayout;
 class ConexaoRelatorio;
+class ErroBD;
 class TeclasNavegacao;
 
 class JanelaCadastro : public QWidget, public JanelaNovoRegistro {
@@ -106,8 +107,14 @@ protected:
     virtual void LocalizaTabelas();
     virtual void PermissoesUsuario();
     void escreveContador();
-    // Writes the row being edited, commits keeping the context and rewrites the counter.
-    void gravaLinha();
+    // Writes the row being edited and makes it durable, then rewrites the counter. False when
+    // the database refused it: its message is shown, nothing is stored and the row stays in
+    // editing as typed.
+    bool gravaLinha();
+    // Reopens the count query and rewrites the counter (an error is shown).
+    void atualizaContador();
+    // A refused delete: a foreign key gives the register's text, anything else the database's.
+    static void avisaExclusaoRecusada(const ErroBD &e);
     // Runs the duplicate query `q` (prepared by the caller); true when another record has the name.
     bool existeDuplicado(Query &q);
     void focaSelecionando(QWidget *campo);

@@ -456,13 +456,8 @@ bool TfCadastrosGerais::preparaGravacao()
 
 void TfCadastrosGerais::ButGravarClick()
 {
-    if (!QryPrincipal.editando() || !preparaGravacao()) return;
-    try {
-        gravaLinha(); // writes, commits keeping the context, rewrites the counter
-    } catch (const ErroBD &e) {
-        mensagemErro(e.mensagem()); // stays in editing with the row as typed
-        return;
-    }
+    // Written and durable, counter rewritten; a refusal leaves the row in editing as typed.
+    if (!QryPrincipal.editando() || !preparaGravacao() || !gravaLinha()) return;
     gravado_ = true;
     const int codigo = QryPrincipal[QStringLiteral("CG_CODIGO")].asInteger();
     const QString nome = QryPrincipal[QStringLiteral("CG_NOME")].asString();
@@ -498,10 +493,9 @@ int TfCadastrosGerais::gravaParaContato()
     if (!QryPrincipal.editando()) return 0;
     if (!gravaCampos()) return 0;
     try {
-        QryPrincipal.post();
-        TransQryPrincipal.commitRetaining();
+        QryPrincipal.postEConfirma();
     } catch (const ErroBD &e) {
-        mensagemErro(e.mensagem());
+        mensagemErro(e.mensagem()); // not stored: still inserting as typed
         return 0;
     }
     gravado_ = true;
@@ -512,15 +506,12 @@ int TfCadastrosGerais::gravaParaContato()
 void TfCadastrosGerais::excluiPessoa()
 {
     const int codigo = QryPrincipal[QStringLiteral("CG_CODIGO")].asInteger();
-    try {
-        QryPrincipal.remove();
-        // No contact may be left pointing at a person that is gone.
-        ContatosCliente::excluiDaPessoa(TransQryPrincipal, codigo);
-        TransQryPrincipal.commitRetaining();
-    } catch (const ErroBD &) {
-        try { TransQryPrincipal.rollbackRetaining(); } catch (const ErroBD &) {}
-        throw;
-    }
+    // The person and its contacts go together or not at all (a failure undoes both): no
+    // contact may be left pointing at a person that is gone.
+    GrupoGravacao grupo(TransQryPrincipal);
+    QryPrincipal.remove();
+    ContatosCliente::excluiDaPessoa(TransQryPrincipal, codigo);
+    grupo.confirma();
 }
 
 void TfCadastrosGerais::ButCancelarClick()
@@ -528,10 +519,12 @@ void TfCadastrosGerais::ButCancelarClick()
     if (modo_ == Inserindo) {
         if (gravado_) {
             QryPrincipal.cancel(); // back to the stored row, which goes away
+            const int codigo = QryPrincipal[QStringLiteral("CG_CODIGO")].asInteger();
             try {
                 excluiPessoa();
             } catch (const ErroBD &e) {
                 mensagemErro(e.mensagem());
+                reabreLista(codigo); // still stored: the list shows it
             }
             gravado_ = false;
             Contatos->carrega(QVariant());
@@ -563,8 +556,8 @@ void TfCadastrosGerais::Delecao()
     if (aviso(0, QStringLiteral("Deseja Excluir: \"") + nome + QStringLiteral("\" ?")) != RespostaAviso::Sim) return;
     try {
         excluiPessoa();
-    } catch (const ErroBD &) {
-        informacao(QStringLiteral("Não é possível excluir. Existem vínculos para esta tabela !"));
+    } catch (const ErroBD &e) {
+        avisaExclusaoRecusada(e); // nothing deleted: the person stays listed and shown
         mostraRegistro();
         return;
     }
