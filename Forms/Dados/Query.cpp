@@ -179,14 +179,16 @@ int Query::recordCount() const
 qint64 Query::contaLinhas()
 {
     if (!cursor_) return linhas_.size();
-    QStringList linhas = sqlAberta_.linhas();
-    while (!linhas.isEmpty() && linhas.last().trimmed().isEmpty()) linhas.removeLast();
-    if (!linhas.isEmpty() && linhas.last().trimmed().startsWith(QLatin1String("ORDER BY"), Qt::CaseInsensitive))
-        linhas.removeLast();
-    Comando &c = comando(contagem_, QStringLiteral("SELECT COUNT(*) FROM (\n") + linhas.join(QLatin1Char('\n'))
-                                        + QStringLiteral("\n)"));
+    QString texto = textoContagem ? textoContagem(sqlAberta_) : QString();
+    if (texto.isEmpty()) {
+        QStringList linhas = sqlAberta_.linhas();
+        while (!linhas.isEmpty() && linhas.last().trimmed().isEmpty()) linhas.removeLast();
+        if (!linhas.isEmpty() && linhas.last().trimmed().startsWith(QLatin1String("ORDER BY"), Qt::CaseInsensitive))
+            linhas.removeLast();
+        texto = QStringLiteral("SELECT COUNT(*) FROM (\n") + linhas.join(QLatin1Char('\n')) + QStringLiteral("\n)");
+    }
     QList<Linha> r;
-    c.executa(tr_.leitura(), paramsAbertos_, &r);
+    comando(contagem_, texto).executa(tr_.leitura(), paramsAbertos_, &r);
     return r.value(0).value(0).toLongLong();
 }
 
@@ -284,6 +286,12 @@ QVariant Query::valor(int linha, int coluna) const
 {
     if (coluna < 0 || coluna >= colunas_.size() || !temLinha(linha)) return {};
     return resolve(linha, coluna);
+}
+
+bool Query::valorLido(int linha, int coluna) const
+{
+    if (linha < 0 || linha >= linhas_.size() || coluna < 0 || coluna >= colunas_.size()) return false;
+    return linhas_.at(linha).at(coluna).metaType() != QMetaType::fromType<BlobAdiado>();
 }
 
 QVariant Query::valor(int linha, const QString &campo) const { return valor(linha, indiceCampo(campo)); }

@@ -92,11 +92,16 @@ public:
     // statement without its ORDER BY line), without fetching them; the rows in memory when
     // every row is fetched.
     qint64 contaLinhas();
+    // Optional: a cheaper statement that counts the rows of the given statement (field 0), used
+    // by `contaLinhas` instead of the derived count (e.g. without joins that cannot add rows).
+    std::function<QString(const SQLTexto &)> textoContagem;
     int columnCount() const { return int(colunas_.size()); }
     const QList<Coluna> &colunas() const { return colunas_; }
     int indiceCampo(const QString &nome) const; // -1 when absent
     QVariant valor(int linha, int coluna) const;
     QVariant valor(int linha, const QString &campo) const;
+    // False while a blob of a fetched row waits to be read (it is read on first use).
+    bool valorLido(int linha, int coluna) const;
 
     // Navigation; recNo is 0-based, -1 on an empty query.
     int recNo() const { return atual_; }

@@ -28,6 +28,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTableView>
 
 namespace {
@@ -71,6 +72,21 @@ QStringList linhasPesquisa()
 
 bool semTexto(const QString &t) { return t.isEmpty() || t == QLatin1String(" "); }
 
+// The number of listed persons. The locality joins (lines 2 to 4) meet one row by its key and
+// cannot add rows, so they are left out unless a filter or grouping line refers to them.
+QString contagemLista(const SQLTexto &sql)
+{
+    QStringList linhas = sql.linhas();
+    static const QRegularExpression localidade(QStringLiteral("\\b(CD|BR|LG)\\."));
+    for (int i = 5; i < linhas.size() - 1; ++i)
+        if (linhas.at(i).contains(localidade)) return {};
+    if (linhas.size() < 6) return {};
+    linhas[0] = QStringLiteral("select COUNT(*) from CADASTROS CG");
+    for (int i = 1; i <= 4; ++i) linhas[i] = QString();
+    linhas.removeLast(); // the order line
+    return linhas.join(QLatin1Char('\n'));
+}
+
 } // namespace
 
 const QStringList TfCadastrosGerais::ColunasLista = {
@@ -89,6 +105,7 @@ TfCadastrosGerais::TfCadastrosGerais(QWidget *parent)
 {
     setObjectName(QStringLiteral("TfCadastrosGerais"));
     QryPesquisa.sql.defineLinhas(linhasPesquisa());
+    QryPesquisa.textoContagem = contagemLista;
     QryPrincipal.defineTabela(QStringLiteral("CADASTROS"), {QStringLiteral("CG_CODIGO")}, QStringLiteral("COD_CADASTROS"));
     ConfQryPrincipal.sql.defineLinhas({QStringLiteral("select CG_CODIGO, CG_NOME from  CADASTROS"), QStringLiteral("WHERE CG_NOME=:NOME"),
                                        QString(), QStringLiteral("AND CG_ESPECIE=:ESPECIE"), QStringLiteral("ORDER BY CG_CODIGO")});
