@@ -50,6 +50,8 @@ JanelaCadastro::JanelaCadastro(const Definicao &d, QWidget *parent)
 
 JanelaCadastro::~JanelaCadastro()
 {
+    // The subclass is gone: the row shown no longer has a panel to go to.
+    disconnect(&QryPrincipal, nullptr, this, nullptr);
     try {
         if (QryPrincipal.editando()) QryPrincipal.cancel();
         QryPrincipal.close();
