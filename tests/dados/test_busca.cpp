@@ -264,6 +264,38 @@ private Q_SLOTS:
         QCOMPARE(q.recNo(), mostradas - 1);
     }
 
+    void gravacaoNaoConfirmadaVoltaAEdicao_data()
+    {
+        QTest::addColumn<bool>("inclusao");
+        QTest::newRow("alteração") << false;
+        QTest::newRow("inclusão") << true;
+    }
+    void gravacaoNaoConfirmadaVoltaAEdicao()
+    {
+        QFETCH(bool, inclusao);
+        banco->executa(QStringLiteral("SET GENERATOR COD_CIDADES TO 5000"));
+        Transacao tr(*banco);
+        Query q(*banco, tr);
+        q.sql.defineTexto(QLatin1String(kListaCidades));
+        q.defineTabela(QStringLiteral("CIDADES"), {QStringLiteral("CD_CODIGO")}, QStringLiteral("COD_CIDADES"));
+        q.open();
+        const int antes = q.linhasCarregadas();
+        inclusao ? q.append() : q.edit();
+        q[QStringLiteral("CD_NOME")] = QStringLiteral("NAO GRAVADA");
+        // the connection goes away between the write and its commit
+        q.aposGravar = [this](Query &) { derruba(*banco); };
+        QVERIFY_THROWS_EXCEPTION(ErroBD, q.postEConfirma());
+        QCOMPARE(q.estado(), inclusao ? Query::Estado::Inserindo : Query::Estado::Editando);
+        QCOMPARE(q[QStringLiteral("CD_NOME")].asString(), QStringLiteral("NAO GRAVADA"));
+        QVERIFY(!tr.gravando());
+        q.cancel();
+        QCOMPARE(q.linhasCarregadas(), antes);
+        q.first();
+        QCOMPARE(q[QStringLiteral("CD_NOME")].asString(), QStringLiteral("CIDADE 0001"));
+        auto outro = conecta();
+        QCOMPARE(valorDe(*outro, QStringLiteral("SELECT COUNT(*) FROM CIDADES WHERE CD_NOME='NAO GRAVADA'")), 0);
+    }
+
     void escritaCurtaLeituraSomenteLeitura()
     {
         Transacao tr(*banco);
