@@ -2,6 +2,7 @@
 #include "ErroBD.h"
 #include "Query.h"
 
+#include "Mensagens.h"
 #include "Moeda.h"
 
 ModeloTabela::ModeloTabela(Query &q, QObject *parent) : QAbstractTableModel(parent), q_(q)
@@ -15,6 +16,9 @@ ModeloTabela::ModeloTabela(Query &q, QObject *parent) : QAbstractTableModel(pare
     connect(&q_, &Query::linhaRemovida, this, [this](int l) { beginRemoveRows({}, l, l); endRemoveRows(); });
     connect(&q_, &Query::linhasABuscar, this, [this](int primeira, int ultima) { beginInsertRows({}, primeira, ultima); });
     connect(&q_, &Query::linhasBuscadas, this, [this] { endInsertRows(); });
+    // A fetch of the grid cut short (a lost connection) is told once, after the view's own code
+    // has run; the rows already shown stay.
+    connect(&q_, &Query::falhaBusca, this, [](const QString &m) { mensagemErro(m); }, Qt::QueuedConnection);
 }
 
 bool ModeloTabela::canFetchMore(const QModelIndex &parent) const { return !parent.isValid() && q_.podeBuscarMais(); }

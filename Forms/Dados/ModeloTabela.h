@@ -2,7 +2,8 @@
 // A table model over a Query for QTableView grids. Columns are chosen by field name with their
 // titles; dates show as dd/MM/yyyy and amounts as "R$ 1.234,56". Sorting is the window's job
 // (it replaces the query's ORDER BY line and reopens). Rows are those the query has fetched; the
-// grid asks for more as it scrolls (canFetchMore / fetchMore).
+// grid asks for more as it scrolls (canFetchMore / fetchMore); a fetch that fails shows the
+// database's message once.
 
 #include <QAbstractTableModel>
 #include <QList>

@@ -171,8 +171,6 @@ void JanelaCadastro::monta()
         if (linha >= 0 && Grid1->currentIndex().row() != linha) Grid1->selectRow(linha);
         mostraRegistro();
     });
-    // A fetch cut short (a lost connection) is told once; the rows already listed stay.
-    connect(&lista(), &Query::falhaBusca, this, [](const QString &m) { mensagemErro(m); }, Qt::QueuedConnection);
     connect(&lista(), &Query::aberta, this, [this] {
         if (!lista().isEmpty()) Grid1->selectRow(lista().recNo());
         mostraRegistro();

@@ -4,6 +4,7 @@
 #include "Dados.h"
 #include "ErroBD.h"
 #include "InstalacaoTeste.h"
+#include "MensagensRoteiro.h"
 #include "ModeloTabela.h"
 #include "Query.h"
 #include "Transacao.h"
@@ -237,15 +238,24 @@ private Q_SLOTS:
         ModeloTabela modelo(q);
         const int mostradas = modelo.rowCount();
         QSignalSpy falhas(&q, &Query::falhaBusca);
+        MensagensRoteiro msg;
+        msg.espera(QString());
         derruba(*banco);
 
         modelo.fetchMore({}); // the grid scrolling
         QCOMPARE(falhas.count(), 1);
+        QVERIFY(msg.registradas.isEmpty()); // not from inside the view's call
+        QCoreApplication::processEvents();
+        QCOMPARE(msg.registradas.size(), 1);
+        QCOMPARE(msg.registradas.at(0).texto, falhas.at(0).at(0).toString());
         QVERIFY(!falhas.at(0).at(0).toString().isEmpty());
         QVERIFY(!modelo.canFetchMore({}));
         QCOMPARE(modelo.rowCount(), mostradas);
         modelo.fetchMore({});
+        QCoreApplication::processEvents();
         QCOMPARE(falhas.count(), 1); // told once
+        QString porque;
+        QVERIFY2(msg.verificaFim(&porque), qPrintable(porque));
         QCOMPARE(q.recordCount(), mostradas); // the rows already there stay usable
         q.last();
         QCOMPARE(q[QStringLiteral("CD_NOME")].asString(), QStringLiteral("CIDADE %1").arg(mostradas, 4, 10, QLatin1Char('0')));
