@@ -5,6 +5,7 @@
 #include "ErroBD.h"
 #include "InstalacaoTeste.h"
 #include "MensagensRoteiro.h"
+#include "PainelDetalhesCliente.h"
 #include "PainelEdicaoCliente.h"
 #include "RelogioFixo.h"
 #include "TfBairros.h"
@@ -196,39 +197,44 @@ private Q_SLOTS:
         verificaMensagens();
     }
 
-    void pessoaComVinculoOuBloqueada_data()
+    void exclusaoDePessoaRecusada_data()
     {
-        QTest::addColumn<bool>("nota");
+        QTest::addColumn<QString>("causa");
         QTest::addColumn<QString>("mensagem");
-        QTest::newRow("nota do emitente") << true << QStringLiteral("Não é possível excluir. Existem vínculos para esta tabela !");
-        QTest::newRow("contato alterado por outra estação") << false << QStringLiteral("concurrent update");
+        QTest::newRow("nota do emitente") << "nota" << QStringLiteral("Não é possível excluir. Existem vínculos para esta tabela !");
+        QTest::newRow("contato alterado por outra estação") << "bloqueio" << QStringLiteral("concurrent update");
+        QTest::newRow("conexão perdida") << "conexao" << QString();
     }
-    void pessoaComVinculoOuBloqueada()
+    void exclusaoDePessoaRecusada()
     {
-        QFETCH(bool, nota);
+        QFETCH(QString, causa);
         QFETCH(QString, mensagem);
         executa(QStringLiteral("INSERT INTO CADASTROS (CG_CODIGO, CG_NOME, CG_ESPECIE, CG_TIPO_PESSOA, CG_EXIBIR) VALUES (1, 'ANA', 'C', 'F', 'T')"));
         executa(QStringLiteral("INSERT INTO CADASTROSCONTATOS (CGC_CODIGO, CGC_COD_CAD, CGC_TIPO, CGC_CONTATO, CGC_TIPO2) "
                                "VALUES (1, 1, 'EMAIL', 'ana@x.com', 2)"));
         executa(QStringLiteral("INSERT INTO EMPRESAS (EM_CODIGO, EM_NOME) VALUES (1, 'LOJA')"));
         OutraEstacao outra(inst->banco());
-        if (nota)
+        if (causa == QLatin1String("nota"))
             executa(QStringLiteral("INSERT INTO NOTAPROMISSORIA (NP_CODIGO, NP_COD_EMITENTE, NP_COD_CREDOR, NP_DT_VENCIMENTO, "
                                    "NP_VALOR, NP_SALDO_DEVEDOR, NP_STATUS) VALUES (1, 1, 1, '2026-03-01', 100, 100, 'N')"));
-        else
+        else if (causa == QLatin1String("bloqueio"))
             outra.alteraSemConfirmar(QStringLiteral("UPDATE CADASTROSCONTATOS SET CGC_CONTATO='b@x.com' WHERE CGC_CODIGO=1"));
         auto j = std::make_unique<TfCadastrosGerais>();
         j->setAttribute(Qt::WA_DeleteOnClose, false);
         j->show();
+        if (causa == QLatin1String("conexao")) derrubaConexao();
         msg->espera(QStringLiteral("Deseja Excluir: \"ANA\" ?"), BotaoSim);
         msg->espera(mensagem);
         QTest::keyClick(j->Grid1, Qt::Key_Delete);
-        // person and contact both kept (the person's delete was undone with the contacts')
+        QCOMPARE(msg->registradas.size(), 2); // the question and one message
+        if (mensagem.isEmpty()) QVERIFY(!ultimaMensagem().contains(QStringLiteral("vínculos")));
+        // person and contact both kept (the contact's delete was undone with the person's)
         outra.tr->rollback();
         QCOMPARE(valor(QStringLiteral("SELECT COUNT(*) FROM CADASTROS WHERE CG_CODIGO=1")).toInt(), 1);
         QCOMPARE(valor(QStringLiteral("SELECT COUNT(*) FROM CADASTROSCONTATOS WHERE CGC_COD_CAD=1")).toInt(), 1);
         QCOMPARE(j->Grid1->model()->rowCount(), 1);
         QCOMPARE(j->LabelRegistros->text(), QStringLiteral("Exibindo 1 de 1 registros"));
+        QCOMPARE(j->Detalhes->DetNome->text(), QStringLiteral("ANA"));
         verificaMensagens();
     }
 

@@ -523,12 +523,16 @@ int TfCadastrosGerais::gravaParaContato()
 void TfCadastrosGerais::excluiPessoa()
 {
     const int codigo = QryPrincipal[QStringLiteral("CG_CODIGO")].asInteger();
-    // The person and its contacts go together or not at all (a failure undoes both): no
-    // contact may be left pointing at a person that is gone.
-    GrupoGravacao grupo(TransQryPrincipal);
-    QryPrincipal.remove();
-    ContatosCliente::excluiDaPessoa(TransQryPrincipal, codigo);
-    grupo.confirma();
+    // The contacts and the person in one write, committed together or undone together (no
+    // contact may be left pointing at a person that is gone); the row leaves QryPrincipal only
+    // once the delete is durable.
+    try {
+        ContatosCliente::excluiDaPessoa(TransQryPrincipal, codigo);
+    } catch (const ErroBD &) {
+        try { TransQryPrincipal.rollbackRetaining(); } catch (const ErroBD &) {}
+        throw;
+    }
+    QryPrincipal.removeEConfirma();
 }
 
 void TfCadastrosGerais::ButCancelarClick()
@@ -541,7 +545,11 @@ void TfCadastrosGerais::ButCancelarClick()
                 excluiPessoa();
             } catch (const ErroBD &e) {
                 mensagemErro(e.mensagem());
-                reabreLista(codigo); // still stored: the list shows it
+                try {
+                    reabreLista(codigo); // still stored: the list shows it
+                } catch (const ErroBD &) {
+                    // the connection is gone; its message was just shown
+                }
             }
             gravado_ = false;
             Contatos->carrega(QVariant());
@@ -575,7 +583,6 @@ void TfCadastrosGerais::Delecao()
         excluiPessoa();
     } catch (const ErroBD &e) {
         avisaExclusaoRecusada(e); // nothing deleted: the person stays listed and shown
-        mostraRegistro();
         return;
     }
     reabreLista(QVariant());
