@@ -1,6 +1,8 @@
 // Saves and deletes of the register windows when the database refuses them or the connection is
 // lost, and the transactions of a station with every window open, on a real database.
 
+#include "ContatosCliente.h"
+#include "MaskEdit.h"
 #include "Dados.h"
 #include "ErroBD.h"
 #include "InstalacaoTeste.h"
@@ -15,6 +17,7 @@
 
 #include <QElapsedTimer>
 #include <functional>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -257,6 +260,31 @@ private Q_SLOTS:
         QCOMPARE(j->modo(), int(JanelaCadastro::Normal));
         QCOMPARE(valor(QStringLiteral("SELECT CG_NOME FROM CADASTROS WHERE CG_CODIGO=1")).toString(), QStringLiteral("ANA MARIA"));
         QCOMPARE(j->QryPesquisa.valor(0, QStringLiteral("CG_NOME")).toString(), QStringLiteral("ANA MARIA"));
+        verificaMensagens();
+    }
+
+    void cancelamentoQueNaoConsegueApagarMostraAPessoa()
+    {
+        auto j = std::make_unique<TfCadastrosGerais>();
+        j->setAttribute(Qt::WA_DeleteOnClose, false);
+        j->show();
+        QTest::keyClick(j.get(), Qt::Key_F2);
+        j->Edicao->EditNome->setText(QStringLiteral("TEMPORARIO"));
+        j->Contatos->ComboTipoContato->setCurrentText(QStringLiteral("EMAIL"));
+        j->Contatos->EditContato->setText(QStringLiteral("t@x.com"));
+        j->Contatos->ButAdicionarContato->click(); // stores the person so that the contact can refer to it
+        QCOMPARE(valor(QStringLiteral("SELECT COUNT(*) FROM CADASTROSCONTATOS")).toInt(), 1);
+        OutraEstacao outra(inst->banco());
+        outra.alteraSemConfirmar(QStringLiteral("UPDATE CADASTROSCONTATOS SET CGC_DETALHES='X'"));
+        msg->espera(QStringLiteral("concurrent update"));
+        QTest::keyClick(j.get(), Qt::Key_F7); // the person cannot go away now
+        QCOMPARE(j->modo(), int(JanelaCadastro::Normal));
+        outra.tr->rollback();
+        QCOMPARE(valor(QStringLiteral("SELECT COUNT(*) FROM CADASTROS WHERE CG_NOME='TEMPORARIO'")).toInt(), 1);
+        QCOMPARE(valor(QStringLiteral("SELECT COUNT(*) FROM CADASTROSCONTATOS")).toInt(), 1);
+        QCOMPARE(j->Grid1->model()->rowCount(), 1); // still stored, so listed
+        QCOMPARE(j->QryPesquisa.valor(0, QStringLiteral("CG_NOME")).toString(), QStringLiteral("TEMPORARIO"));
+        QCOMPARE(j->LabelRegistros->text(), QStringLiteral("Exibindo 1 de 1 registros"));
         verificaMensagens();
     }
 
