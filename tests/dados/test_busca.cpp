@@ -197,7 +197,7 @@ private Q_SLOTS:
     void blobDeTextoLidoAoSerUsado()
     {
         banco->executa(QStringLiteral(
-            "EXECUTE BLOCK AS DECLARE I INTEGER = 1; BEGIN WHILE (I <= 200) DO BEGIN "
+            "EXECUTE BLOCK AS DECLARE I INTEGER = 1; BEGIN WHILE (I <= 80) DO BEGIN "
             "INSERT INTO CADASTROS (CG_CODIGO, CG_NOME, CG_OBS) VALUES (:I, 'PESSOA ' || LPAD(:I, 3, '0'), "
             "'observação ' || :I || ' ' || LPAD('', 40000, 'x')); I = I + 1; END END"));
         Transacao tr(*banco);
@@ -358,6 +358,30 @@ private Q_SLOTS:
         tr.rollbackRetaining();
         le.open();
         QVERIFY(le.isEmpty());
+    }
+
+    void fimDaTransacaoTrazORestante()
+    {
+        Transacao tr(*banco);
+        Query escrita(*banco, tr);
+        escrita.sql.defineTexto(QStringLiteral("UPDATE CIDADES SET CD_UF='SP' WHERE CD_CODIGO=1"));
+        escrita.execSQL();
+        Query naEscrita(*banco, tr); // opened while the write is pending: it reads inside it
+        naEscrita.sql.defineTexto(QLatin1String(kListaCidades));
+        naEscrita.open();
+        QCOMPARE(naEscrita[QStringLiteral("CD_UF")].asString(), QStringLiteral("SP"));
+        QVERIFY(naEscrita.podeBuscarMais());
+        tr.commitRetaining();
+        QVERIFY(!naEscrita.podeBuscarMais());
+        QCOMPARE(naEscrita.linhasCarregadas(), kCidades);
+
+        Query naLeitura(*banco, tr);
+        naLeitura.sql.defineTexto(QLatin1String(kListaCidades));
+        naLeitura.open();
+        QVERIFY(naLeitura.podeBuscarMais());
+        tr.commit(); // ends the reads too
+        QCOMPARE(naLeitura.linhasCarregadas(), kCidades);
+        QCOMPARE(naLeitura.valor(kCidades - 1, 1).toString(), QStringLiteral("CIDADE 5000"));
     }
 
     void grupoDeGravacoesInteiroOuNada_data()
