@@ -197,8 +197,31 @@ QVariant Query::resolve(int linha, int coluna) const
     QVariant &v = linhas_[linha][coluna];
     if (v.metaType() != QMetaType::fromType<BlobAdiado>()) return v;
     if (!selecao_ || !banco_.conectado()) throw ErroBD(QStringLiteral("Banco de dados não conectado."));
-    v = selecao_->leBlob(tr_.leitura(), colunas_.at(coluna), v.value<BlobAdiado>());
+    try {
+        v = selecao_->leBlob(tr_.leitura(), colunas_.at(coluna), v.value<BlobAdiado>());
+    } catch (const ErroBD &) {
+        // Another station changed the row since it was fetched and its old text is gone ("BLOB
+        // not found"): the current text is read by the row's key, when the query has one.
+        if (!releBlob(linha, coluna)) throw;
+    }
     return v;
+}
+
+bool Query::releBlob(int linha, int coluna) const
+{
+    const Coluna &c = colunas_.at(coluna);
+    if (chave_.isEmpty() || c.campo.isEmpty() || c.tabela.compare(tabela_, Qt::CaseInsensitive) != 0) return false;
+    QStringList onde;
+    QHash<QString, QVariant> valores;
+    for (const QString &k : chave_) {
+        onde.append(k + QStringLiteral(" = :") + k);
+        valores.insert(k, linhas_.at(linha).value(indiceCampo(k)));
+    }
+    Comando leitura(banco_, QStringLiteral("SELECT %1 FROM %2 WHERE %3").arg(c.campo, tabela_, onde.join(QStringLiteral(" AND "))));
+    QList<Linha> r;
+    leitura.executa(tr_.leitura(), valores, &r);
+    linhas_[linha][coluna] = r.isEmpty() ? QVariant() : r.first().value(0);
+    return true;
 }
 
 // ---- open, close -------------------------------------------------------------

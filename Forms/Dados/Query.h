@@ -164,6 +164,7 @@ private:
     void soltaCursor();   // the transaction or attachment is gone
     void fechaCursor() const;
     QVariant resolve(int linha, int coluna) const; // the value, a deferred blob read
+    bool releBlob(int linha, int coluna) const;    // the current blob of the row, by its key
     QString chaveDe(const Linha &l) const;
     void tiraLinhaAtual(); // the current row leaves the list (it was deleted)
     Comando &comando(std::unique_ptr<Comando> &slot, const QString &texto);

@@ -229,6 +229,24 @@ private Q_SLOTS:
         QCOMPARE(q[QStringLiteral("CG_CODIGO")].asInteger(), 6);
     }
 
+    void blobDeLinhaAlteradaPorOutraEstacao()
+    {
+        banco->executa(QStringLiteral("INSERT INTO CADASTROS (CG_CODIGO, CG_NOME, CG_OBS) VALUES (1, 'ANA', 'antigo')"));
+        Transacao tr(*banco);
+        Query chaveada(*banco, tr), semChave(*banco, tr);
+        for (Query *q : {&chaveada, &semChave}) {
+            q->sql.defineTexto(QStringLiteral("select CG.CG_CODIGO, CG.CG_NOME, CG.CG_OBS from CADASTROS CG"));
+            q->open();
+        }
+        chaveada.defineTabela(QStringLiteral("CADASTROS"), {QStringLiteral("CG_CODIGO")});
+        auto outro = conecta();
+        outro->executa(QStringLiteral("UPDATE CADASTROS SET CG_OBS='novo' WHERE CG_CODIGO=1"));
+        outro->executa(QStringLiteral("UPDATE CADASTROS SET CG_OBS='mais novo' WHERE CG_CODIGO=1"));
+        valorDe(*outro, QStringLiteral("SELECT COUNT(*) FROM CADASTROS")); // the old text is collected
+        QCOMPARE(chaveada[QStringLiteral("CG_OBS")].asString(), QStringLiteral("mais novo"));
+        QVERIFY_THROWS_EXCEPTION(ErroBD, semChave[QStringLiteral("CG_OBS")].asString());
+    }
+
     void conexaoPerdidaDuranteABusca()
     {
         Transacao tr(*banco);
