@@ -80,6 +80,8 @@ public:
     void ordenaPor(const QString &campo);
     void imprimeLista();
     void novoRegistro() override { ButNovoClick(); }
+    // A refused delete: a foreign key gives the register's text, anything else the database's.
+    static void avisaExclusaoRecusada(const ErroBD &e);
 
 protected:
     // Builds the window; subclasses call it at the end of their constructor.
@@ -113,8 +115,6 @@ protected:
     bool gravaLinha();
     // Reopens the count query and rewrites the counter (an error is shown).
     void atualizaContador();
-    // A refused delete: a foreign key gives the register's text, anything else the database's.
-    static void avisaExclusaoRecusada(const ErroBD &e);
     // Runs the duplicate query `q` (prepared by the caller); true when another record has the name.
     bool existeDuplicado(Query &q);
     void focaSelecionando(QWidget *campo);

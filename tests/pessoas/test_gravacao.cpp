@@ -241,6 +241,27 @@ private Q_SLOTS:
         verificaMensagens();
     }
 
+    void contatoBloqueadoNaoSaiDaGrade()
+    {
+        executa(QStringLiteral("INSERT INTO CADASTROS (CG_CODIGO, CG_NOME, CG_ESPECIE, CG_TIPO_PESSOA, CG_EXIBIR) VALUES (1, 'ANA', 'C', 'F', 'T')"));
+        executa(QStringLiteral("INSERT INTO CADASTROSCONTATOS (CGC_CODIGO, CGC_COD_CAD, CGC_TIPO, CGC_CONTATO, CGC_TIPO2) "
+                               "VALUES (1, 1, 'EMAIL', 'ana@x.com', 2)"));
+        auto j = std::make_unique<TfCadastrosGerais>();
+        j->setAttribute(Qt::WA_DeleteOnClose, false);
+        j->show();
+        QTest::keyClick(j.get(), Qt::Key_F3);
+        OutraEstacao outra(inst->banco());
+        outra.alteraSemConfirmar(QStringLiteral("UPDATE CADASTROSCONTATOS SET CGC_DETALHES='X' WHERE CGC_CODIGO=1"));
+        msg->espera(QStringLiteral("EXCLUIR este registro ?"), BotaoSim);
+        msg->espera(QStringLiteral("concurrent update"));
+        j->Contatos->ButExcluirContato->click();
+        QCOMPARE(j->Contatos->QryContatos.recordCount(), 1);
+        QCOMPARE(j->Contatos->GridContatos->model()->rowCount(), 1);
+        outra.tr->rollback();
+        QCOMPARE(valor(QStringLiteral("SELECT COUNT(*) FROM CADASTROSCONTATOS")).toInt(), 1);
+        verificaMensagens();
+    }
+
     void pessoaAlteradaPorOutraEstacao()
     {
         executa(QStringLiteral("INSERT INTO CADASTROS (CG_CODIGO, CG_NOME, CG_ESPECIE, CG_TIPO_PESSOA, CG_EXIBIR) VALUES (1, 'ANA', 'C', 'F', 'T')"));
