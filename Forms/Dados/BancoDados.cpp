@@ -119,7 +119,7 @@ void BancoDados::executa(const QString &sql)
     Transacao tr(*this);
     const QByteArray texto = Win1252::codifica(sql);
     FbApi::Status st;
-    att_->execute(&st, tr.handle(), unsigned(texto.size()), texto.constData(), 3, nullptr, nullptr, nullptr,
+    att_->execute(&st, tr.escrita(), unsigned(texto.size()), texto.constData(), 3, nullptr, nullptr, nullptr,
                   nullptr);
     if (st.falhou()) {
         ErroBD e = st.erro();

@@ -2,7 +2,6 @@
 #include "BancoDados.h"
 #include "FbApi.h"
 #include "SQLTexto.h"
-#include "Transacao.h"
 #include "Win1252.h"
 
 #include "Moeda.h"
@@ -137,14 +136,14 @@ void Comando::solta()
     colunas_.clear();
 }
 
-void Comando::prepara(Transacao &tr)
+void Comando::prepara(ITransaction *tr)
 {
     if (stmt_ && geracao_ == banco_.geracao()) return;
     solta();
     if (!banco_.conectado()) throw ErroBD(QStringLiteral("Banco de dados não conectado."));
     const QByteArray texto = Win1252::codifica(sqlPosicional_);
     FbApi::Status st;
-    IStatement *s = banco_.attachment()->prepare(&st, tr.handle(), unsigned(texto.size()), texto.constData(), 3,
+    IStatement *s = banco_.attachment()->prepare(&st, tr, unsigned(texto.size()), texto.constData(), 3,
                                                  IStatement::PREPARE_PREFETCH_METADATA);
     st.verifica();
     stmt_ = s;
@@ -173,13 +172,19 @@ void Comando::prepara(Transacao &tr)
     st.verifica();
 }
 
-const QList<Coluna> &Comando::colunas(Transacao &tr)
+bool Comando::ehSelecao(ITransaction *tr)
+{
+    prepara(tr);
+    return tipoComando_ == isc_info_sql_stmt_select || tipoComando_ == isc_info_sql_stmt_select_for_upd;
+}
+
+const QList<Coluna> &Comando::colunas(ITransaction *tr)
 {
     prepara(tr);
     return colunas_;
 }
 
-QByteArray Comando::montaEntrada(Transacao &tr, const QHash<QString, QVariant> &valores, IMessageMetadata *&meta)
+QByteArray Comando::montaEntrada(ITransaction *tr, const QHash<QString, QVariant> &valores, IMessageMetadata *&meta)
 {
     FbApi::Status st;
     const unsigned n = entrada_->getCount(&st);
@@ -253,7 +258,7 @@ QByteArray Comando::montaEntrada(Transacao &tr, const QHash<QString, QVariant> &
             const QByteArray bytes = (v.metaType().id() == QMetaType::QByteArray || subtipo != 1)
                                          ? v.toByteArray() : Win1252::codifica(v.toString());
             ISC_QUAD id{};
-            IBlob *blob = banco_.attachment()->createBlob(&st, tr.handle(), &id, 0, nullptr);
+            IBlob *blob = banco_.attachment()->createBlob(&st, tr, &id, 0, nullptr);
             st.verifica();
             for (qsizetype pos = 0; pos < bytes.size() && !st.falhou(); pos += kSegmento)
                 blob->putSegment(&st, unsigned(qMin<qsizetype>(kSegmento, bytes.size() - pos)), bytes.constData() + pos);
@@ -274,7 +279,7 @@ QByteArray Comando::montaEntrada(Transacao &tr, const QHash<QString, QVariant> &
     return buf;
 }
 
-Linha Comando::leLinha(Transacao &tr, const unsigned char *buf)
+Linha Comando::leLinha(ITransaction *tr, const unsigned char *buf, bool adiaBlobs)
 {
     Linha linha(colunas_.size());
     for (int i = 0; i < colunas_.size(); ++i) {
@@ -317,23 +322,10 @@ Linha Comando::leLinha(Transacao &tr, const unsigned char *buf)
             break;
         }
         case SQL_BLOB: {
-            ISC_QUAD id;
+            BlobAdiado id;
+            static_assert(sizeof id == sizeof(ISC_QUAD));
             std::memcpy(&id, d, sizeof id);
-            FbApi::Status st;
-            IBlob *blob = banco_.attachment()->openBlob(&st, tr.handle(), &id, 0, nullptr);
-            st.verifica();
-            QByteArray bytes;
-            char seg[kSegmento];
-            for (;;) {
-                unsigned lidos = 0;
-                const int r = blob->getSegment(&st, sizeof seg, seg, &lidos);
-                if (r == IStatus::RESULT_OK || r == IStatus::RESULT_SEGMENT) bytes.append(seg, lidos);
-                else break;
-            }
-            if (st.falhou()) { ErroBD e = st.erro(); blob->release(); throw e; }
-            blob->close(&st);
-            st.verifica();
-            linha[i] = c.subtipo == 1 ? QVariant(Win1252::decodifica(bytes)) : QVariant(bytes);
+            linha[i] = adiaBlobs ? QVariant::fromValue(id) : leBlob(tr, c, id);
             break;
         }
         default: break;
@@ -342,35 +334,115 @@ Linha Comando::leLinha(Transacao &tr, const unsigned char *buf)
     return linha;
 }
 
-void Comando::executa(Transacao &tr, const QHash<QString, QVariant> &valores, QList<Linha> *linhas)
+QVariant Comando::leBlob(ITransaction *tr, const Coluna &c, const BlobAdiado &idAdiado)
+{
+    ISC_QUAD id;
+    std::memcpy(&id, &idAdiado, sizeof id);
+    FbApi::Status st;
+    IBlob *blob = banco_.attachment()->openBlob(&st, tr, &id, 0, nullptr);
+    st.verifica();
+    QByteArray bytes;
+    char seg[kSegmento];
+    for (;;) {
+        unsigned lidos = 0;
+        const int r = blob->getSegment(&st, sizeof seg, seg, &lidos);
+        if (r == IStatus::RESULT_OK || r == IStatus::RESULT_SEGMENT) bytes.append(seg, lidos);
+        else break;
+    }
+    if (st.falhou()) { ErroBD e = st.erro(); blob->release(); throw e; }
+    blob->close(&st);
+    st.verifica();
+    return c.subtipo == 1 ? QVariant(Win1252::decodifica(bytes)) : QVariant(bytes);
+}
+
+std::unique_ptr<Cursor> Comando::abreCursor(ITransaction *tr, const QHash<QString, QVariant> &valores, bool adiaBlobs)
 {
     prepara(tr);
     IMessageMetadata *meta = nullptr;
     QByteArray entrada = montaEntrada(tr, valores, meta);
     struct Libera { IMessageMetadata *&m; ~Libera() { if (m) m->release(); } } libera{meta};
+    FbApi::Status st;
+    IResultSet *rs = stmt_->openCursor(&st, tr, meta, entrada.isEmpty() ? nullptr : entrada.data(), saida_, 0);
+    st.verifica();
+    return std::unique_ptr<Cursor>(new Cursor(*this, tr, rs, adiaBlobs));
+}
 
+void Comando::executa(ITransaction *tr, const QHash<QString, QVariant> &valores, QList<Linha> *linhas)
+{
+    afetadas_ = 0;
+    if (ehSelecao(tr)) {
+        auto cursor = abreCursor(tr, valores, false);
+        Linha linha;
+        while (cursor->proxima(linha))
+            if (linhas) linhas->append(linha);
+        return;
+    }
+    IMessageMetadata *meta = nullptr;
+    QByteArray entrada = montaEntrada(tr, valores, meta);
+    struct Libera { IMessageMetadata *&m; ~Libera() { if (m) m->release(); } } libera{meta};
     FbApi::Status st;
     void *pEntrada = entrada.isEmpty() ? nullptr : entrada.data();
     QByteArray saida(int(tamanhoSaida_), '\0');
     unsigned char *pSaida = reinterpret_cast<unsigned char *>(saida.data());
-    afetadas_ = 0;
-    if (tipoComando_ == isc_info_sql_stmt_select || tipoComando_ == isc_info_sql_stmt_select_for_upd) {
-        IResultSet *rs = stmt_->openCursor(&st, tr.handle(), meta, pEntrada, saida_, 0);
-        st.verifica();
-        while (rs->fetchNext(&st, pSaida) == IStatus::RESULT_OK) {
-            if (linhas) linhas->append(leLinha(tr, pSaida));
-        }
-        if (st.falhou()) { ErroBD e = st.erro(); rs->release(); throw e; }
-        rs->close(&st);
-        st.verifica();
-    } else {
-        const bool temSaida = !colunas_.isEmpty();
-        stmt_->execute(&st, tr.handle(), meta, pEntrada, temSaida ? saida_ : nullptr, temSaida ? pSaida : nullptr);
-        st.verifica();
-        afetadas_ = qint64(stmt_->getAffectedRecords(&st));
-        st.limpa();
-        if (temSaida && linhas) linhas->append(leLinha(tr, pSaida));
+    const bool temSaida = !colunas_.isEmpty();
+    stmt_->execute(&st, tr, meta, pEntrada, temSaida ? saida_ : nullptr, temSaida ? pSaida : nullptr);
+    st.verifica();
+    afetadas_ = qint64(stmt_->getAffectedRecords(&st));
+    st.limpa();
+    if (temSaida && linhas) linhas->append(leLinha(tr, pSaida, false));
+}
+
+// ---- Cursor ----------------------------------------------------------------
+
+Cursor::Cursor(Comando &c, ITransaction *tr, IResultSet *rs, bool adiaBlobs)
+    : c_(c), tr_(tr), rs_(rs), adiaBlobs_(adiaBlobs), buffer_(int(c.tamanhoSaida_), '\0')
+{
+}
+
+Cursor::~Cursor()
+{
+    try {
+        fecha();
+    } catch (const ErroBD &) {
     }
+}
+
+bool Cursor::proxima(Linha &linha)
+{
+    if (!rs_) return false;
+    unsigned char *p = reinterpret_cast<unsigned char *>(buffer_.data());
+    FbApi::Status st;
+    const int r = rs_->fetchNext(&st, p);
+    if (r == IStatus::RESULT_OK) {
+        linha = c_.leLinha(tr_, p, adiaBlobs_);
+        return true;
+    }
+    if (st.falhou()) {
+        ErroBD e = st.erro();
+        solta();
+        throw e;
+    }
+    fecha();
+    return false;
+}
+
+void Cursor::fecha()
+{
+    if (!rs_) return;
+    FbApi::Status st;
+    rs_->close(&st);
+    if (st.falhou()) {
+        ErroBD e = st.erro();
+        solta();
+        throw e;
+    }
+    rs_ = nullptr; // close released the interface
+}
+
+void Cursor::solta()
+{
+    if (rs_) rs_->release();
+    rs_ = nullptr;
 }
 
 QVariant Comando::normaliza(const Coluna &c, const QVariant &v)

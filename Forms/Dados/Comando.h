@@ -1,5 +1,5 @@
 #pragma once
-// One prepared statement: binds named parameters, runs, and reads every row into memory.
+// One prepared statement: binds named parameters, runs, and reads rows through a cursor.
 
 #include <QHash>
 #include <QList>
@@ -7,9 +7,11 @@
 #include <QVariant>
 #include <QVector>
 
-namespace Firebird { class IStatement; class IMessageMetadata; }
+#include <memory>
+
+namespace Firebird { class IStatement; class IMessageMetadata; class IResultSet; class ITransaction; }
 class BancoDados;
-class Transacao;
+class Comando;
 
 struct Coluna {
     QString nome;   // alias as the SELECT names it
@@ -33,6 +35,37 @@ struct Coluna {
 
 using Linha = QVector<QVariant>;
 
+// A text or binary blob of a fetched row not read yet: its id, read on first use.
+struct BlobAdiado {
+    quint32 alto = 0, baixo = 0;
+    bool operator==(const BlobAdiado &o) const { return alto == o.alto && baixo == o.baixo; }
+};
+Q_DECLARE_METATYPE(BlobAdiado)
+
+// The open cursor of a SELECT. Rows are read one at a time; closing it (or destroying it)
+// ends the statement's result set.
+class Cursor {
+public:
+    ~Cursor();
+    Cursor(const Cursor &) = delete;
+    Cursor &operator=(const Cursor &) = delete;
+    // The next row into `linha`; false at the end (the cursor is then closed). Throws ErroBD.
+    bool proxima(Linha &linha);
+    bool aberto() const { return rs_ != nullptr; }
+    Firebird::ITransaction *transacao() const { return tr_; }
+    void fecha();   // closes the result set
+    void solta();   // the attachment is gone: drops it without a call to the database
+
+private:
+    friend class Comando;
+    Cursor(Comando &c, Firebird::ITransaction *tr, Firebird::IResultSet *rs, bool adiaBlobs);
+    Comando &c_;
+    Firebird::ITransaction *tr_;
+    Firebird::IResultSet *rs_;
+    bool adiaBlobs_;
+    QByteArray buffer_;
+};
+
 class Comando {
 public:
     Comando(BancoDados &banco, const QString &sql);
@@ -43,11 +76,18 @@ public:
     const QString &sql() const { return sql_; }
     const QStringList &nomesParametros() const { return nomes_; }
     // Output columns (prepares on first use).
-    const QList<Coluna> &colunas(Transacao &tr);
+    const QList<Coluna> &colunas(Firebird::ITransaction *tr);
+    bool ehSelecao(Firebird::ITransaction *tr);
 
     // Runs with the named values (missing names bind null). A SELECT appends its rows to `linhas`.
-    void executa(Transacao &tr, const QHash<QString, QVariant> &valores, QList<Linha> *linhas = nullptr);
+    void executa(Firebird::ITransaction *tr, const QHash<QString, QVariant> &valores, QList<Linha> *linhas = nullptr);
     qint64 linhasAfetadas() const { return afetadas_; }
+    // Opens a cursor of a SELECT. With `adiaBlobs` a blob column holds a BlobAdiado to read
+    // with `leBlob` when it is used.
+    std::unique_ptr<Cursor> abreCursor(Firebird::ITransaction *tr, const QHash<QString, QVariant> &valores,
+                                       bool adiaBlobs);
+    // The value of blob `id` of column `c`, read in `tr`.
+    QVariant leBlob(Firebird::ITransaction *tr, const Coluna &c, const BlobAdiado &id);
 
     // Drops the prepared statement (its attachment went away).
     void solta();
@@ -56,10 +96,11 @@ public:
     static QVariant normaliza(const Coluna &c, const QVariant &v);
 
 private:
-    void prepara(Transacao &tr);
-    QByteArray montaEntrada(Transacao &tr, const QHash<QString, QVariant> &valores,
+    friend class Cursor;
+    void prepara(Firebird::ITransaction *tr);
+    QByteArray montaEntrada(Firebird::ITransaction *tr, const QHash<QString, QVariant> &valores,
                             Firebird::IMessageMetadata *&meta);
-    Linha leLinha(Transacao &tr, const unsigned char *buf);
+    Linha leLinha(Firebird::ITransaction *tr, const unsigned char *buf, bool adiaBlobs);
 
     BancoDados &banco_;
     QString sql_;

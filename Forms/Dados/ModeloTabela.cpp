@@ -1,6 +1,8 @@
 #include "ModeloTabela.h"
+#include "ErroBD.h"
 #include "Query.h"
 
+#include "Mensagens.h"
 #include "Moeda.h"
 
 ModeloTabela::ModeloTabela(Query &q, QObject *parent) : QAbstractTableModel(parent), q_(q)
@@ -12,6 +14,18 @@ ModeloTabela::ModeloTabela(Query &q, QObject *parent) : QAbstractTableModel(pare
     });
     connect(&q_, &Query::linhaInserida, this, [this](int l) { beginInsertRows({}, l, l); endInsertRows(); });
     connect(&q_, &Query::linhaRemovida, this, [this](int l) { beginRemoveRows({}, l, l); endRemoveRows(); });
+    connect(&q_, &Query::linhasABuscar, this, [this](int primeira, int ultima) { beginInsertRows({}, primeira, ultima); });
+    connect(&q_, &Query::linhasBuscadas, this, [this] { endInsertRows(); });
+    // A fetch of the grid cut short (a lost connection) is told once, after the view's own code
+    // has run; the rows already shown stay.
+    connect(&q_, &Query::falhaBusca, this, [](const QString &m) { mensagemErro(m); }, Qt::QueuedConnection);
+}
+
+bool ModeloTabela::canFetchMore(const QModelIndex &parent) const { return !parent.isValid() && q_.podeBuscarMais(); }
+
+void ModeloTabela::fetchMore(const QModelIndex &parent)
+{
+    if (!parent.isValid()) q_.buscaMais();
 }
 
 void ModeloTabela::defineColunas(const QList<ColunaGrade> &colunas)
@@ -38,7 +52,7 @@ int ModeloTabela::indiceNaQuery(int coluna) const { return q_.indiceCampo(campoD
 
 int ModeloTabela::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : q_.recordCount();
+    return parent.isValid() ? 0 : q_.linhasCarregadas();
 }
 
 int ModeloTabela::columnCount(const QModelIndex &parent) const
@@ -63,7 +77,12 @@ QVariant ModeloTabela::data(const QModelIndex &index, int role) const
         const QVariant e = estilo(index.row(), role);
         if (e.isValid()) return e;
     }
-    const QVariant v = q_.valor(index.row(), indiceNaQuery(index.column()));
+    QVariant v;
+    try {
+        v = q_.valor(index.row(), indiceNaQuery(index.column()));
+    } catch (const ErroBD &) {
+        return {}; // a text blob that could not be read shows empty
+    }
     switch (role) {
     case Qt::DisplayRole:
         if (textoCelula) {

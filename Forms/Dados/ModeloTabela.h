@@ -1,7 +1,9 @@
 #pragma once
 // A table model over a Query for QTableView grids. Columns are chosen by field name with their
 // titles; dates show as dd/MM/yyyy and amounts as "R$ 1.234,56". Sorting is the window's job
-// (it replaces the query's ORDER BY line and reopens).
+// (it replaces the query's ORDER BY line and reopens). Rows are those the query has fetched; the
+// grid asks for more as it scrolls (canFetchMore / fetchMore); a fetch that fails shows the
+// database's message once.
 
 #include <QAbstractTableModel>
 #include <QList>
@@ -34,6 +36,8 @@ public:
     int columnCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    bool canFetchMore(const QModelIndex &parent) const override;
+    void fetchMore(const QModelIndex &parent) override;
 
     static QString texto(const QVariant &v);
 

@@ -3,6 +3,8 @@
 #include "ErroBD.h"
 #include "Transacao.h"
 
+using Firebird::ITransaction;
+
 // ---- Campo ---------------------------------------------------------------
 
 QString Campo::nome() const { return q_->colunas_.at(coluna_).nome; }
@@ -55,13 +57,18 @@ Query::~Query()
 
 void Query::soltaComando()
 {
-    for (auto *slot : {&selecao_, &insercao_, &alteracao_, &exclusao_})
+    if (banco_.conectado()) fechaCursor();
+    else soltaCursor();
+    for (auto *slot : {&selecao_, &insercao_, &alteracao_, &exclusao_, &contagem_})
         if (*slot) (*slot)->solta();
 }
 
 Comando &Query::comando(std::unique_ptr<Comando> &slot, const QString &texto)
 {
-    if (!slot || slot->sql() != texto) slot = std::make_unique<Comando>(banco_, texto);
+    if (!slot || slot->sql() != texto) {
+        if (&slot == &selecao_) buscaTodas(); // the cursor belongs to the statement being replaced
+        slot = std::make_unique<Comando>(banco_, texto);
+    }
     return *slot;
 }
 
@@ -72,19 +79,182 @@ void Query::defineParametro(const QString &nome, const QVariant &valor)
     params_.insert(n, valor);
 }
 
+// ---- cursor ----------------------------------------------------------------
+
+bool Query::cursorEm(ITransaction *t) const { return cursor_ && cursor_->transacao() == t; }
+
+void Query::fechaCursor() const
+{
+    if (!cursor_) return;
+    try {
+        cursor_->fecha();
+    } catch (const ErroBD &) {
+    }
+    cursor_.reset();
+    tr_.cursores_.removeOne(const_cast<Query *>(this));
+}
+
+void Query::soltaCursor()
+{
+    if (!cursor_) return;
+    cursor_->solta();
+    cursor_.reset();
+    tr_.cursores_.removeOne(this);
+}
+
+void Query::terminaCursor()
+{
+    try {
+        buscaTodas();
+    } catch (const ErroBD &e) {
+        Q_EMIT falhaBusca(e.mensagem());
+    }
+    fechaCursor();
+}
+
+QString Query::chaveDe(const Linha &l) const
+{
+    QString k;
+    for (const QString &c : chave_) k += l.value(indiceCampo(c)).toString() + QLatin1Char('\x1f');
+    return k;
+}
+
+void Query::busca(int quantas) const
+{
+    if (!cursor_) return;
+    QList<Linha> novas;
+    const auto acrescenta = [this, &novas] {
+        if (novas.isEmpty()) return;
+        auto *self = const_cast<Query *>(this);
+        const int primeira = int(linhas_.size());
+        Q_EMIT self->linhasABuscar(primeira, primeira + int(novas.size()) - 1);
+        linhas_.append(std::move(novas));
+        novas.clear();
+        Q_EMIT self->linhasBuscadas();
+    };
+    try {
+        Linha l;
+        while (novas.size() < quantas) {
+            if (!cursor_->proxima(l)) {
+                fechaCursor();
+                break;
+            }
+            if (!chavesLocais_.isEmpty() && chavesLocais_.contains(chaveDe(l))) continue; // shown already
+            novas.append(std::move(l));
+        }
+    } catch (const ErroBD &) {
+        fechaCursor(); // the rows fetched so far stay; nothing is fetched again
+        acrescenta();
+        throw;
+    }
+    acrescenta();
+}
+
+bool Query::temLinha(int linha) const
+{
+    while (linha >= linhas_.size() && cursor_) busca(qMax(LinhasPorBusca, linha + 1 - int(linhas_.size())));
+    return linha >= 0 && linha < linhas_.size();
+}
+
+void Query::buscaTodas() const
+{
+    while (cursor_) busca(1 << 20);
+}
+
+void Query::buscaMais(int linhas)
+{
+    try {
+        busca(linhas);
+    } catch (const ErroBD &e) {
+        Q_EMIT falhaBusca(e.mensagem());
+    }
+}
+
+int Query::recordCount() const
+{
+    buscaTodas();
+    return int(linhas_.size());
+}
+
+qint64 Query::contaLinhas()
+{
+    if (!cursor_) return linhas_.size();
+    QString texto = textoContagem ? textoContagem(sqlAberta_) : QString();
+    if (texto.isEmpty()) {
+        QStringList linhas = sqlAberta_.linhas();
+        while (!linhas.isEmpty() && linhas.last().trimmed().isEmpty()) linhas.removeLast();
+        if (!linhas.isEmpty() && linhas.last().trimmed().startsWith(QLatin1String("ORDER BY"), Qt::CaseInsensitive))
+            linhas.removeLast();
+        texto = QStringLiteral("SELECT COUNT(*) FROM (\n") + linhas.join(QLatin1Char('\n')) + QStringLiteral("\n)");
+    }
+    QList<Linha> r;
+    comando(contagem_, texto).executa(tr_.leitura(), paramsAbertos_, &r);
+    return r.value(0).value(0).toLongLong();
+}
+
+QVariant Query::resolve(int linha, int coluna) const
+{
+    QVariant &v = linhas_[linha][coluna];
+    if (v.metaType() != QMetaType::fromType<BlobAdiado>()) return v;
+    if (!selecao_ || !banco_.conectado()) throw ErroBD(QStringLiteral("Banco de dados não conectado."));
+    try {
+        v = selecao_->leBlob(tr_.leitura(), colunas_.at(coluna), v.value<BlobAdiado>());
+    } catch (const ErroBD &) {
+        // Another station changed the row since it was fetched and its old text is gone ("BLOB
+        // not found"): the current text is read by the row's key, when the query has one.
+        if (!releBlob(linha, coluna)) throw;
+    }
+    return v;
+}
+
+bool Query::releBlob(int linha, int coluna) const
+{
+    const Coluna &c = colunas_.at(coluna);
+    if (chave_.isEmpty() || c.campo.isEmpty() || c.tabela.compare(tabela_, Qt::CaseInsensitive) != 0) return false;
+    QStringList onde;
+    QHash<QString, QVariant> valores;
+    for (const QString &k : chave_) {
+        onde.append(k + QStringLiteral(" = :") + k);
+        valores.insert(k, linhas_.at(linha).value(indiceCampo(k)));
+    }
+    Comando leitura(banco_, QStringLiteral("SELECT %1 FROM %2 WHERE %3").arg(c.campo, tabela_, onde.join(QStringLiteral(" AND "))));
+    QList<Linha> r;
+    leitura.executa(tr_.leitura(), valores, &r);
+    linhas_[linha][coluna] = r.isEmpty() ? QVariant() : r.first().value(0);
+    return true;
+}
+
+// ---- open, close -------------------------------------------------------------
+
 void Query::open()
 {
     if (ativa()) close();
     Comando &c = comando(selecao_, sql.texto());
+    ITransaction *t = tr_.leitura();
     QList<Linha> linhas;
-    c.executa(tr_, params_, &linhas);
-    colunas_ = c.colunas(tr_);
+    if (c.ehSelecao(t)) {
+        // Rows read inside a pending write take their blobs at once: that transaction ends soon.
+        cursor_ = c.abreCursor(t, params_, !tr_.gravando());
+        tr_.cursores_.append(this);
+    } else {
+        c.executa(tr_.escrita(), params_, &linhas);
+    }
+    colunas_ = c.colunas(t);
     indices_.clear();
     for (int i = 0; i < colunas_.size(); ++i) {
         const QString n = colunas_.at(i).nome.toUpper();
         if (!indices_.contains(n)) indices_.insert(n, i);
     }
+    sqlAberta_ = sql;
+    paramsAbertos_ = params_;
+    chavesLocais_.clear();
     linhas_ = std::move(linhas);
+    try {
+        busca(LinhasPorBusca);
+    } catch (const ErroBD &) {
+        linhas_.clear();
+        throw;
+    }
     estado_ = Estado::Navegando;
     atual_ = linhas_.isEmpty() ? -1 : 0;
     eof_ = linhas_.isEmpty();
@@ -94,9 +264,11 @@ void Query::open()
 
 void Query::close()
 {
+    fechaCursor();
     if (!ativa()) return;
     linhas_.clear();
     original_.clear();
+    chavesLocais_.clear();
     atual_ = -1;
     eof_ = true;
     estado_ = Estado::Inativo;
@@ -111,19 +283,23 @@ void Query::reabre()
     const int linhaAnterior = atual_;
     open();
     if (!chave.isEmpty()) {
-        for (int i = 0; i < recordCount(); ++i) {
+        for (int i = 0; temLinha(i); ++i) {
             bool igual = true;
             for (int k = 0; k < chave_.size() && igual; ++k) igual = valor(i, chave_.at(k)) == chave.at(k);
             if (igual) { setRecNo(i); return; }
         }
     }
-    if (linhaAnterior >= 0 && !isEmpty()) setRecNo(qMin(linhaAnterior, recordCount() - 1));
+    if (linhaAnterior >= 0 && !isEmpty()) {
+        temLinha(linhaAnterior);
+        setRecNo(qMin(linhaAnterior, linhasCarregadas() - 1));
+    }
 }
 
 qint64 Query::execSQL()
 {
     Comando &c = comando(selecao_, sql.texto());
-    c.executa(tr_, params_, nullptr);
+    buscaTodas();
+    c.executa(tr_.escrita(), params_, nullptr);
     return c.linhasAfetadas();
 }
 
@@ -131,16 +307,23 @@ int Query::indiceCampo(const QString &nome) const { return indices_.value(nome.t
 
 QVariant Query::valor(int linha, int coluna) const
 {
-    if (linha < 0 || linha >= linhas_.size() || coluna < 0 || coluna >= colunas_.size()) return {};
-    return linhas_.at(linha).at(coluna);
+    if (coluna < 0 || coluna >= colunas_.size() || !temLinha(linha)) return {};
+    return resolve(linha, coluna);
+}
+
+bool Query::valorLido(int linha, int coluna) const
+{
+    if (linha < 0 || linha >= linhas_.size() || coluna < 0 || coluna >= colunas_.size()) return false;
+    return linhas_.at(linha).at(coluna).metaType() != QMetaType::fromType<BlobAdiado>();
 }
 
 QVariant Query::valor(int linha, const QString &campo) const { return valor(linha, indiceCampo(campo)); }
 
 void Query::setRecNo(int linha)
 {
-    if (linhas_.isEmpty()) { atual_ = -1; eof_ = true; return; }
+    if (!temLinha(0)) { atual_ = -1; eof_ = true; return; }
     if (editando()) post();
+    temLinha(linha);
     atual_ = qBound(0, linha, int(linhas_.size()) - 1);
     eof_ = false;
     Q_EMIT posicaoMudou(atual_);
@@ -148,8 +331,14 @@ void Query::setRecNo(int linha)
 
 void Query::next()
 {
-    if (atual_ + 1 >= linhas_.size()) { eof_ = true; return; }
+    if (!temLinha(atual_ + 1)) { eof_ = true; return; }
     setRecNo(atual_ + 1);
+}
+
+void Query::last()
+{
+    buscaTodas();
+    setRecNo(int(linhas_.size()) - 1);
 }
 
 void Query::prior()
@@ -162,8 +351,8 @@ bool Query::locate(const QString &campo, const QVariant &valor)
 {
     const int c = indiceCampo(campo);
     if (c < 0) throw ErroBD(QStringLiteral("Campo '%1' não encontrado.").arg(campo));
-    for (int i = 0; i < linhas_.size(); ++i) {
-        const QVariant &v = linhas_.at(i).at(c);
+    for (int i = 0; temLinha(i); ++i) {
+        const QVariant v = resolve(i, c);
         const bool igual = (v.metaType().id() == QMetaType::QString)
                                ? v.toString().compare(valor.toString(), Qt::CaseInsensitive) == 0
                                : v == Comando::normaliza(colunas_.at(c), valor);
@@ -215,6 +404,7 @@ void Query::edit()
 {
     if (editando()) return;
     if (!ativa() || atual_ < 0) throw ErroBD(QStringLiteral("Não há registro para alterar."));
+    for (int i = 0; i < colunas_.size(); ++i) resolve(atual_, i);
     original_ = linhas_.at(atual_);
     estado_ = Estado::Editando;
 }
@@ -224,7 +414,7 @@ QHash<QString, QVariant> Query::valoresEdicao() const
     QHash<QString, QVariant> v;
     for (int i = 0; i < colunas_.size(); ++i) {
         const Coluna &c = colunas_.at(i);
-        const QVariant atual = linhas_.at(atual_).at(i);
+        const QVariant atual = resolve(atual_, i);
         const QVariant antigo = original_.isEmpty() ? atual : original_.at(i);
         for (const QString &n : {c.nome.toUpper(), c.campo.toUpper()}) {
             if (n.isEmpty()) continue;
@@ -280,20 +470,40 @@ void Query::post()
     if (tabela_.isEmpty() && (estado_ == Estado::Inserindo ? sqlInserir : sqlAlterar).isEmpty())
         throw ErroBD(QStringLiteral("A consulta não tem tabela para gravar."));
     if (antesGravar) antesGravar(*this);
+    ITransaction *t = tr_.escrita(); // the key below is taken inside the write
     if (estado_ == Estado::Inserindo) {
         if (!gerador_.isEmpty() && !chave_.isEmpty()) {
             const int k = indiceCampo(chave_.first());
             if (k >= 0 && linhas_.at(atual_).at(k).isNull())
                 linhas_[atual_][k] = Comando::normaliza(colunas_.at(k), banco_.geraValor(gerador_, 1, tr_));
         }
-        comando(insercao_, sqlInserir.isEmpty() ? montaInsert() : sqlInserir).executa(tr_, valoresEdicao());
+        comando(insercao_, sqlInserir.isEmpty() ? montaInsert() : sqlInserir).executa(t, valoresEdicao());
     } else {
-        comando(alteracao_, sqlAlterar.isEmpty() ? montaUpdate() : sqlAlterar).executa(tr_, valoresEdicao());
+        comando(alteracao_, sqlAlterar.isEmpty() ? montaUpdate() : sqlAlterar).executa(t, valoresEdicao());
     }
+    if (cursor_ && !chave_.isEmpty()) chavesLocais_.insert(chaveDe(linhas_.at(atual_)));
     estado_ = Estado::Navegando;
     original_.clear();
     Q_EMIT linhaAlterada(atual_);
     if (aposGravar) aposGravar(*this);
+}
+
+void Query::postEConfirma()
+{
+    if (!editando()) return;
+    const Estado estado = estado_;
+    const Linha original = original_;
+    try {
+        post();
+        tr_.commitRetaining();
+    } catch (const ErroBD &) {
+        try { tr_.rollbackRetaining(); } catch (const ErroBD &) {}
+        if (!editando()) { // written but not durable: back to editing, as typed
+            estado_ = estado;
+            original_ = original;
+        }
+        throw;
+    }
 }
 
 void Query::cancel()
@@ -321,7 +531,26 @@ void Query::remove()
 {
     if (editando()) cancel();
     if (!ativa() || atual_ < 0) throw ErroBD(QStringLiteral("Não há registro para excluir."));
-    comando(exclusao_, sqlExcluir.isEmpty() ? montaDelete() : sqlExcluir).executa(tr_, valoresEdicao());
+    comando(exclusao_, sqlExcluir.isEmpty() ? montaDelete() : sqlExcluir).executa(tr_.escrita(), valoresEdicao());
+    tiraLinhaAtual();
+}
+
+void Query::removeEConfirma()
+{
+    if (editando()) cancel();
+    if (!ativa() || atual_ < 0) throw ErroBD(QStringLiteral("Não há registro para excluir."));
+    try {
+        comando(exclusao_, sqlExcluir.isEmpty() ? montaDelete() : sqlExcluir).executa(tr_.escrita(), valoresEdicao());
+        tr_.commitRetaining();
+    } catch (const ErroBD &) {
+        try { tr_.rollbackRetaining(); } catch (const ErroBD &) {}
+        throw;
+    }
+    tiraLinhaAtual();
+}
+
+void Query::tiraLinhaAtual()
+{
     const int linha = atual_;
     linhas_.removeAt(linha);
     atual_ = linhas_.isEmpty() ? -1 : qMin(linha, int(linhas_.size()) - 1);

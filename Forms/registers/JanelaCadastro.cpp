@@ -51,6 +51,8 @@ JanelaCadastro::JanelaCadastro(const Definicao &d, QWidget *parent)
 
 JanelaCadastro::~JanelaCadastro()
 {
+    // The subclass is gone: the row shown no longer has a panel to go to.
+    disconnect(&QryPrincipal, nullptr, this, nullptr);
     try {
         if (QryPrincipal.editando()) QryPrincipal.cancel();
         QryPrincipal.close();
@@ -290,8 +292,9 @@ void JanelaCadastro::LocalizaTabelas()
 
 void JanelaCadastro::escreveContador()
 {
+    // Both figures are counts of the database: the list may not have fetched every row yet.
     LabelRegistros->setText(QStringLiteral("Exibindo %1 de %2 registros")
-                                .arg(lista().recordCount())
+                                .arg(lista().contaLinhas())
                                 .arg(CountQryPrincipal.valor(0, QStringLiteral("REGISTROS")).toLongLong()));
 }
 
@@ -339,24 +342,38 @@ void JanelaCadastro::ButAlteraClick()
     setWindowTitle(def_.titulo + QStringLiteral(" (Alterando...)"));
 }
 
-void JanelaCadastro::gravaLinha()
+bool JanelaCadastro::gravaLinha()
 {
-    QryPrincipal.post();
-    TransQryPrincipal.commitRetaining();
-    CountQryPrincipal.close();
-    CountQryPrincipal.open();
-    escreveContador();
+    try {
+        QryPrincipal.postEConfirma();
+    } catch (const ErroBD &e) {
+        mensagemErro(e.mensagem()); // nothing stored: the row stays in editing as typed
+        return false;
+    }
+    atualizaContador();
+    return true;
+}
+
+void JanelaCadastro::atualizaContador()
+{
+    try {
+        CountQryPrincipal.close();
+        CountQryPrincipal.open();
+        escreveContador();
+    } catch (const ErroBD &e) {
+        mensagemErro(e.mensagem());
+    }
+}
+
+void JanelaCadastro::avisaExclusaoRecusada(const ErroBD &e)
+{
+    if (e.violacaoChaveEstrangeira()) informacao(QStringLiteral("Não é possível excluir. Existem vínculos para esta tabela !"));
+    else mensagemErro(e.mensagem());
 }
 
 void JanelaCadastro::ButGravarClick()
 {
-    if (!QryPrincipal.editando() || !preparaGravacao()) return;
-    try {
-        gravaLinha();
-    } catch (const ErroBD &e) {
-        mensagemErro(e.mensagem()); // stays in editing with the row as typed
-        return;
-    }
+    if (!QryPrincipal.editando() || !preparaGravacao() || !gravaLinha()) return;
     recarregaListasCompartilhadas();
     if (modo_ == Inserindo && aviso(2) == RespostaAviso::Sim) {
         ButNovoClick();
@@ -382,16 +399,12 @@ void JanelaCadastro::Delecao()
     }
     if (aviso() != RespostaAviso::Sim) return;
     try {
-        QryPrincipal.remove();
-        TransQryPrincipal.commitRetaining();
-    } catch (const ErroBD &) {
-        informacao(QStringLiteral("Não é possível excluir. Existem vínculos para esta tabela !"));
-        try { TransQryPrincipal.rollbackRetaining(); } catch (const ErroBD &) {}
+        QryPrincipal.removeEConfirma(); // the row leaves the grid only once the delete is durable
+    } catch (const ErroBD &e) {
+        avisaExclusaoRecusada(e);
         return;
     }
-    CountQryPrincipal.close();
-    CountQryPrincipal.open();
-    escreveContador();
+    atualizaContador();
     recarregaListasCompartilhadas();
 }
 
@@ -405,12 +418,7 @@ void JanelaCadastro::ButExibirClick()
     QryPrincipal.edit();
     const bool exibido = QryPrincipal[def_.campoExibir].asString() == QLatin1String("T");
     QryPrincipal[def_.campoExibir] = exibido ? QStringLiteral("F") : QStringLiteral("T");
-    try {
-        gravaLinha();
-    } catch (const ErroBD &e) {
-        QryPrincipal.cancel();
-        mensagemErro(e.mensagem());
-    }
+    if (!gravaLinha()) QryPrincipal.cancel();
 }
 
 bool JanelaCadastro::existeDuplicado(Query &q)

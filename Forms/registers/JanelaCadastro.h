@@ -19,6 +19,7 @@ class QPushButton;
 class QTableView;
 class QVBoxLayout;
 class ConexaoRelatorio;
+class ErroBD;
 class TeclasNavegacao;
 
 class JanelaCadastro : public QWidget, public JanelaNovoRegistro {
@@ -79,6 +80,8 @@ public:
     void ordenaPor(const QString &campo);
     void imprimeLista();
     void novoRegistro() override { ButNovoClick(); }
+    // A refused delete: a foreign key gives the register's text, anything else the database's.
+    static void avisaExclusaoRecusada(const ErroBD &e);
 
 protected:
     // Builds the window; subclasses call it at the end of their constructor.
@@ -106,8 +109,12 @@ protected:
     virtual void LocalizaTabelas();
     virtual void PermissoesUsuario();
     void escreveContador();
-    // Writes the row being edited, commits keeping the context and rewrites the counter.
-    void gravaLinha();
+    // Writes the row being edited and makes it durable, then rewrites the counter. False when
+    // the database refused it: its message is shown, nothing is stored and the row stays in
+    // editing as typed.
+    bool gravaLinha();
+    // Reopens the count query and rewrites the counter (an error is shown).
+    void atualizaContador();
     // Runs the duplicate query `q` (prepared by the caller); true when another record has the name.
     bool existeDuplicado(Query &q);
     void focaSelecionando(QWidget *campo);

@@ -226,7 +226,7 @@ private Q_SLOTS:
         QCOMPARE(q[QStringLiteral("CD_NOME")].asString(), QStringLiteral("A3"));
     }
 
-    void commitRetainingVistoPorOutraConexao()
+    void gravacaoDuravelVistaPorOutraConexao()
     {
         Transacao tr(*banco);
         Query q(*banco, tr);
@@ -240,7 +240,7 @@ private Q_SLOTS:
         leitura.open();
         QCOMPARE(leitura.valor(0, 0).toInt(), 0);
         tr.commitRetaining();
-        QVERIFY(tr.ativa());
+        QVERIFY(!tr.gravando()); // a real commit: no write left open
         leitura.open(); // same read-committed transaction sees it now
         QCOMPARE(leitura.valor(0, 0).toInt(), 1);
     }

@@ -4,6 +4,7 @@
 #include "CaixaTexto.h"
 #include "Dados.h"
 #include "ErroBD.h"
+#include "JanelaCadastro.h"
 #include "MaskEdit.h"
 #include "Mensagens.h"
 #include "ModeloTabela.h"
@@ -225,11 +226,9 @@ void ContatosCliente::ButAdicionarContatoClick()
         QryContatos[QStringLiteral("CGC_DETALHES")] = EditObsContato->text();
         QryContatos[QStringLiteral("CGC_TIPO2")] =
             linhaTipo >= 0 ? QryCarregaTipoContatos.valor(linhaTipo, QStringLiteral("TC_TIPO")) : QVariant();
-        QryContatos.post();
-        TransQryContatos.commitRetaining();
+        QryContatos.postEConfirma();
     } catch (const ErroBD &e) {
-        if (QryContatos.editando()) QryContatos.cancel();
-        try { TransQryContatos.rollbackRetaining(); } catch (const ErroBD &) {}
+        if (QryContatos.editando()) QryContatos.cancel(); // not stored: the row leaves the grid
         mensagemErro(e.mensagem());
         return;
     }
@@ -243,11 +242,9 @@ void ContatosCliente::excluiSelecionado()
     if (QryContatos.isEmpty() || QryContatos.recNo() < 0) return;
     if (aviso() != RespostaAviso::Sim) return;
     try {
-        QryContatos.remove();
-        TransQryContatos.commitRetaining();
-    } catch (const ErroBD &) {
-        informacao(QStringLiteral("Não é possível excluir. Existem vínculos para esta tabela !"));
-        try { TransQryContatos.rollbackRetaining(); } catch (const ErroBD &) {}
+        QryContatos.removeEConfirma(); // the row leaves the grid only once the delete is durable
+    } catch (const ErroBD &e) {
+        JanelaCadastro::avisaExclusaoRecusada(e);
     }
 }
 

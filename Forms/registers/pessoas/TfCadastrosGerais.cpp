@@ -29,6 +29,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTableView>
 
 namespace {
@@ -72,6 +73,21 @@ QStringList linhasPesquisa()
 
 bool semTexto(const QString &t) { return t.isEmpty() || t == QLatin1String(" "); }
 
+// The number of listed persons. The locality joins (lines 2 to 4) meet one row by its key and
+// cannot add rows, so they are left out unless a filter or grouping line refers to them.
+QString contagemLista(const SQLTexto &sql)
+{
+    QStringList linhas = sql.linhas();
+    static const QRegularExpression localidade(QStringLiteral("\\b(CD|BR|LG)\\."));
+    for (int i = 5; i < linhas.size() - 1; ++i)
+        if (linhas.at(i).contains(localidade)) return {};
+    if (linhas.size() < 6) return {};
+    linhas[0] = QStringLiteral("select COUNT(*) from CADASTROS CG");
+    for (int i = 1; i <= 4; ++i) linhas[i] = QString();
+    linhas.removeLast(); // the order line
+    return linhas.join(QLatin1Char('\n'));
+}
+
 } // namespace
 
 const QStringList TfCadastrosGerais::ColunasLista = {
@@ -90,6 +106,7 @@ TfCadastrosGerais::TfCadastrosGerais(QWidget *parent)
 {
     setObjectName(QStringLiteral("TfCadastrosGerais"));
     QryPesquisa.sql.defineLinhas(linhasPesquisa());
+    QryPesquisa.textoContagem = contagemLista;
     QryPrincipal.defineTabela(QStringLiteral("CADASTROS"), {QStringLiteral("CG_CODIGO")}, QStringLiteral("COD_CADASTROS"));
     ConfQryPrincipal.sql.defineLinhas({QStringLiteral("select CG_CODIGO, CG_NOME from  CADASTROS"), QStringLiteral("WHERE CG_NOME=:NOME"),
                                        QString(), QStringLiteral("AND CG_ESPECIE=:ESPECIE"), QStringLiteral("ORDER BY CG_CODIGO")});
@@ -459,13 +476,8 @@ bool TfCadastrosGerais::preparaGravacao()
 
 void TfCadastrosGerais::ButGravarClick()
 {
-    if (!QryPrincipal.editando() || !preparaGravacao()) return;
-    try {
-        gravaLinha(); // writes, commits keeping the context, rewrites the counter
-    } catch (const ErroBD &e) {
-        mensagemErro(e.mensagem()); // stays in editing with the row as typed
-        return;
-    }
+    // Written and durable, counter rewritten; a refusal leaves the row in editing as typed.
+    if (!QryPrincipal.editando() || !preparaGravacao() || !gravaLinha()) return;
     gravado_ = true;
     const int codigo = QryPrincipal[QStringLiteral("CG_CODIGO")].asInteger();
     const QString nome = QryPrincipal[QStringLiteral("CG_NOME")].asString();
@@ -501,10 +513,9 @@ int TfCadastrosGerais::gravaParaContato()
     if (!QryPrincipal.editando()) return 0;
     if (!gravaCampos()) return 0;
     try {
-        QryPrincipal.post();
-        TransQryPrincipal.commitRetaining();
+        QryPrincipal.postEConfirma();
     } catch (const ErroBD &e) {
-        mensagemErro(e.mensagem());
+        mensagemErro(e.mensagem()); // not stored: still inserting as typed
         return 0;
     }
     gravado_ = true;
@@ -515,15 +526,16 @@ int TfCadastrosGerais::gravaParaContato()
 void TfCadastrosGerais::excluiPessoa()
 {
     const int codigo = QryPrincipal[QStringLiteral("CG_CODIGO")].asInteger();
+    // The contacts and the person in one write, committed together or undone together (no
+    // contact may be left pointing at a person that is gone); the row leaves QryPrincipal only
+    // once the delete is durable.
     try {
-        QryPrincipal.remove();
-        // No contact may be left pointing at a person that is gone.
         ContatosCliente::excluiDaPessoa(TransQryPrincipal, codigo);
-        TransQryPrincipal.commitRetaining();
     } catch (const ErroBD &) {
         try { TransQryPrincipal.rollbackRetaining(); } catch (const ErroBD &) {}
         throw;
     }
+    QryPrincipal.removeEConfirma();
 }
 
 void TfCadastrosGerais::ButCancelarClick()
@@ -531,10 +543,16 @@ void TfCadastrosGerais::ButCancelarClick()
     if (modo_ == Inserindo) {
         if (gravado_) {
             QryPrincipal.cancel(); // back to the stored row, which goes away
+            const int codigo = QryPrincipal[QStringLiteral("CG_CODIGO")].asInteger();
             try {
                 excluiPessoa();
             } catch (const ErroBD &e) {
                 mensagemErro(e.mensagem());
+                try {
+                    reabreLista(codigo); // still stored: the list shows it
+                } catch (const ErroBD &) {
+                    // the connection is gone; its message was just shown
+                }
             }
             gravado_ = false;
             Contatos->carrega(QVariant());
@@ -566,9 +584,8 @@ void TfCadastrosGerais::Delecao()
     if (aviso(0, QStringLiteral("Deseja Excluir: \"") + nome + QStringLiteral("\" ?")) != RespostaAviso::Sim) return;
     try {
         excluiPessoa();
-    } catch (const ErroBD &) {
-        informacao(QStringLiteral("Não é possível excluir. Existem vínculos para esta tabela !"));
-        mostraRegistro();
+    } catch (const ErroBD &e) {
+        avisaExclusaoRecusada(e); // nothing deleted: the person stays listed and shown
         return;
     }
     reabreLista(QVariant());

@@ -106,7 +106,7 @@ private:
     int gravaParaContato();
     // The boxes and the chosen address codes into QryPrincipal; false when a date is invalid.
     bool gravaCampos();
-    // Deletes the current QryPrincipal row and the person's contacts in one transaction.
+    // Deletes the person's contacts and the current QryPrincipal row in one write, durable at once.
     void excluiPessoa();
     void saiuCPF();
     bool teclaAntes(QKeyEvent *e);
