@@ -50,6 +50,8 @@ JanelaCadastro::JanelaCadastro(const Definicao &d, QWidget *parent)
 
 JanelaCadastro::~JanelaCadastro()
 {
+    // The subclass is gone: a row dropped here must not call back into it.
+    QObject::disconnect(&QryPrincipal, nullptr, this, nullptr);
     try {
         if (QryPrincipal.editando()) QryPrincipal.cancel();
         QryPrincipal.close();

@@ -1,0 +1,34 @@
+#include "ImagemLogotipo.h"
+
+#include "Caminhos.h"
+#include "Dados.h"
+
+#include <QPixmap>
+
+ImagemLogotipo::ImagemLogotipo(const char *nome, int lado, QWidget *pai) : QLabel(pai)
+{
+    setObjectName(QLatin1String(nome));
+    setFixedSize(lado, lado);
+    setAlignment(Qt::AlignCenter);
+    setScaledContents(true);
+    hide();
+}
+
+void ImagemLogotipo::mostra(const QString &arquivo)
+{
+    const QPixmap imagem(arquivo);
+    if (arquivo.isEmpty() || imagem.isNull()) {
+        esconde();
+        return;
+    }
+    setPixmap(imagem);
+    show();
+}
+
+void ImagemLogotipo::esconde()
+{
+    clear();
+    hide();
+}
+
+QString ArquivoPrograma(const QString &nome) { return Caminhos::deWindows(dados().PathPrograma + nome); }
