@@ -96,23 +96,22 @@ QString logotipoExemplo(const QString &pasta)
     return arquivo;
 }
 
-// The companies register in normal and edit mode (choosing a logo for the company logged
-// into), its list report, and the main window showing that logo after the save.
+// The companies register in edit mode (choosing a logo for the company logged into) and in
+// normal mode after the save, its list report, and the main window showing that logo.
 void empresas(TfPrincipal &principal, const QString &pastaTemporaria)
 {
-    AbridorJanelas::registra(TipoJanela::Empresas, [](QWidget *pai) { return new TfEmpresas(pai); });
     PlataformaGravadora plataforma;
     plataforma.respostasDialogos = {logotipoExemplo(pastaTemporaria)};
     Plataforma::instala(&plataforma);
     auto *j = qobject_cast<TfEmpresas *>(principal.abreJanela(QStringLiteral("EMPRESAS")));
     if (!j) return;
     j->resize(1200, 720);
-    grava(j, QStringLiteral("empresas.png"));
     paginaDoRelatorio(*j, QStringLiteral("RelacaoEmpresas"));
     j->alteraRegistro(dados().CodEmpresaLogada);
     j->Edicao->ButLogotipo->click();
     grava(j, QStringLiteral("empresas-edicao.png"));
     j->ButGravar->click();
+    grava(j, QStringLiteral("empresas.png"));
     j->close();
     Plataforma::instala(nullptr);
     grava(&principal, QStringLiteral("principal-logotipo.png"));
@@ -142,6 +141,7 @@ int main(int argc, char **argv)
     Mensagens::defineTituloAplicacao(QStringLiteral("Prontanota - Brelo"));
     MensagensAceita respostas;
     Mensagens::instala(&respostas);
+    AbridorJanelas::registra(TipoJanela::Empresas, [](QWidget *pai) { return new TfEmpresas(pai); });
     auto principal = std::make_unique<TfPrincipal>();
     Dados modulo;
     DadosImpressao impressao(&modulo);

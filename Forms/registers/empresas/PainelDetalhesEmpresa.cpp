@@ -124,8 +124,12 @@ void PainelDetalhesEmpresa::mostra(Query &q)
     DetBairro->setText(EnderecoCompleto::nomeBairro(codigo("EM_COD_BAIRRO")));
     DetCidade->setText(EnderecoCompleto::nomeCidade(cidade));
     DetEstado->setText(EnderecoCompleto::ufCidade(cidade));
-    DetFone1->setTexto(texto("EM_FONE1"));
-    DetFone2->setTexto(texto("EM_FONE2"));
+    // A telephone not given shows nothing rather than the blank mask.
+    for (auto [caixa, campo] : {std::pair{DetFone1, "EM_FONE1"}, std::pair{DetFone2, "EM_FONE2"}}) {
+        const QString fone = texto(campo);
+        caixa->setMascara(fone.isEmpty() ? QString() : PainelEdicaoEmpresa::MascaraFone);
+        caixa->setTexto(fone);
+    }
     DetEmail->setText(texto("EM_EMAIL"));
     DetObs->setPlainText(texto("EM_OBS"));
 }

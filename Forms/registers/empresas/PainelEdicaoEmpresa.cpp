@@ -190,6 +190,8 @@ PainelEdicaoEmpresa::PainelEdicaoEmpresa(QWidget *pai) : QTabWidget(pai)
     g->addWidget(MemoObs, l++, 1, 1, 5);
     g->addWidget(LabelPesquisarCNPJ, l++, 1);
     for (int c : {1, 3, 5}) g->setColumnStretch(c, 1);
+    for (QWidget *w : std::initializer_list<QWidget *>{EditCPF, EditFone1, EditFone2}) w->setMinimumWidth(140);
+    for (QWidget *w : std::initializer_list<QWidget *>{EditDataNasc, EditDataCad, EditDataAtual, EditCEP}) w->setMinimumWidth(95);
 
     auto *logo = new QVBoxLayout;
     logo->addWidget(ButLogotipo);
