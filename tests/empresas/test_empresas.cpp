@@ -432,6 +432,15 @@ private Q_SLOTS:
         QCOMPARE(j->Detalhes->DetCidade->text(), QStringLiteral("CAMPINAS"));
         QCOMPARE(j->Detalhes->DetEstado->text(), QStringLiteral("SP"));
 
+        // "Endereço" searches the street's name.
+        j->ButPesquisar->click();
+        entra(j->Pesquisa->PesqEditEndereco, QStringLiteral("RUA A"));
+        if (!completo) msg->espera(QStringLiteral("Nenhum registro encontrado !"));
+        j->Pesquisa->PesqButBuscar->click();
+        QCOMPARE(j->principal().recordCount(), completo ? 1 : 0);
+        j->LimpaPesquisa();
+        j->ButPesquisar->click();
+
         // Altering shows the stored city and its state.
         j->ButAltera->click();
         QCOMPARE(e->Cidade->Edit->text(), QStringLiteral("CAMPINAS"));

@@ -103,15 +103,15 @@ void empresas(TfPrincipal &principal, const QString &pastaTemporaria)
     PlataformaGravadora plataforma;
     plataforma.respostasDialogos = {logotipoExemplo(pastaTemporaria)};
     Plataforma::instala(&plataforma);
-    auto *j = qobject_cast<TfEmpresas *>(principal.abreJanela(QStringLiteral("EMPRESAS")));
+    principal.ImagemLogotipoClick(); // the logo click: the company logged into, in alter mode
+    auto *j = qobject_cast<TfEmpresas *>(principal.janelaAberta(TipoJanela::Empresas));
     if (!j) return;
     j->resize(1200, 720);
-    paginaDoRelatorio(*j, QStringLiteral("RelacaoEmpresas"));
-    j->alteraRegistro(dados().CodEmpresaLogada);
     j->Edicao->ButLogotipo->click();
     grava(j, QStringLiteral("empresas-edicao.png"));
     j->ButGravar->click();
     grava(j, QStringLiteral("empresas.png"));
+    paginaDoRelatorio(*j, QStringLiteral("RelacaoEmpresas"));
     j->close();
     Plataforma::instala(nullptr);
     grava(&principal, QStringLiteral("principal-logotipo.png"));

@@ -3,6 +3,7 @@
 #include "Caminhos.h"
 #include "Dados.h"
 
+#include <QImage>
 #include <QPixmap>
 
 ImagemLogotipo::ImagemLogotipo(const char *nome, int lado, QWidget *pai) : QLabel(pai)
@@ -16,8 +17,9 @@ ImagemLogotipo::ImagemLogotipo(const char *nome, int lado, QWidget *pai) : QLabe
 
 void ImagemLogotipo::mostra(const QString &arquivo)
 {
-    const QPixmap imagem(arquivo);
-    if (arquivo.isEmpty() || imagem.isNull()) {
+    // Read afresh every time: the file may have been rewritten under the same name.
+    const QPixmap imagem = arquivo.isEmpty() ? QPixmap() : QPixmap::fromImage(QImage(arquivo));
+    if (imagem.isNull()) {
         esconde();
         return;
     }
