@@ -18,12 +18,14 @@
 #include "SeletoresEndereco.h"
 #include "TfEmpresas.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
@@ -59,7 +61,13 @@ public:
     bool atualizacaoSilenciosaIniciada() const override { return false; }
     void RestaurarBD() override {}
     QWidget *janela() override { return nullptr; }
+    QWidget *abreJanela(const QString &tipo) override
+    {
+        abertas.append(tipo);
+        return nullptr;
+    }
     int logotipos = 0;
+    QStringList abertas;
 };
 
 const QString CNPJ = QStringLiteral("11222333000181");
@@ -604,6 +612,48 @@ private Q_SLOTS:
         j->ButCancelar->click();
         j->alteraRegistro(99); // not listed: nothing happens
         QCOMPARE(j->modo(), int(JanelaCadastro::Normal));
+        verificaMensagens();
+    }
+
+    void usuarioRestrito_data()
+    {
+        QTest::addColumn<QString>("localidades");
+        QTest::newRow("vê localidades") << QStringLiteral("'T'");
+        QTest::newRow("não vê localidades") << QStringLiteral("NULL");
+    }
+    void usuarioRestrito()
+    {
+        QFETCH(QString, localidades);
+        defineEstadoPadrao(26);
+        executa(QStringLiteral("INSERT INTO USUARIOSPERMISSOES (PUS_CODIGO, PUS_USUARIO, PUS_LOGIN, PUS_EMPRESAS_V, PUS_EMPRESAS_E, "
+                               "PUS_EMPRESAS_X, PUS_EMPRESAS_R, PUS_LOCALIDADES_V) VALUES (5, 'T', 'ANA', 'T', 'T', 'F', NULL, %1)")
+                    .arg(localidades));
+        dm->NomeUsuarioLogado = QStringLiteral("ANA");
+        dm->CodUsuarioLogado = 5;
+        dm->QryLiberaPermissoes.defineParametro(QStringLiteral("CODIGO"), 5);
+        dm->QryLiberaPermissoes.open();
+        PrincipalSubstituta principal;
+        auto j = abre();
+        QVERIFY(j->ButNovo->isEnabled());
+        QVERIFY(!j->ButExclui->isEnabled());
+        QVERIFY(!j->ButRelatorios->isEnabled());
+        QTest::keyClick(j.get(), Qt::Key_F2);
+        preenche(*j, QStringLiteral("PADARIA"), CNPJ);
+        QTest::keyClick(j.get(), Qt::Key_F6);
+        QCOMPARE(j->modo(), int(JanelaCadastro::Normal));
+        QVERIFY(!j->ButExclui->isEnabled());
+        QTest::keyClick(j->Grid1, Qt::Key_Delete); // Del obeys the button
+        QCOMPARE(conta(QStringLiteral("SELECT COUNT(*) FROM EMPRESAS")), 1);
+
+        QStringList itens;
+        for (QAction *a : j->MenuOpcoes->actions()) {
+            itens.append(a->text());
+            a->trigger();
+        }
+        QCOMPARE(itens, (QStringList{QStringLiteral("Cidades"), QStringLiteral("Bairros"), QStringLiteral("Logradouros")}));
+        QCOMPARE(principal.abertas, localidades == QLatin1String("'T'")
+                                        ? (QStringList{QStringLiteral("CIDADES"), QStringLiteral("BAIRROS"), QStringLiteral("LOGRADOUROS")})
+                                        : QStringList());
         verificaMensagens();
     }
 
