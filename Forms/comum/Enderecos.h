@@ -13,5 +13,9 @@ inline const QString OutrosProgramas = QStringLiteral("https://www.brelo.com.br/
 inline const QString Instalacao = QStringLiteral("https://www.brelo.com.br/prontanota/instalacao/");
 inline const QString Firebird = QStringLiteral("https://www.brelo.com.br/prontanota/firebird/");
 inline const QString FirebirdAtivacao = QStringLiteral("https://www.brelo.com.br/prontanota/firebird/#ativar");
+// Public lookups opened from the registers: postal codes and company registrations.
+inline const QString ConsultaCEP = QStringLiteral("https://buscacepinter.correios.com.br/app/endereco/index.php");
+inline const QString ConsultaCNPJ =
+    QStringLiteral("https://solucoes.receita.fazenda.gov.br/servicos/cnpjreva/cnpjreva_solicitacao.asp");
 inline const QString EmailContato = QStringLiteral("suporte@brelo.com.br");
 } // namespace Enderecos

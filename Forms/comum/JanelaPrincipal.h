@@ -14,6 +14,8 @@ public:
 
     // A successful login: permissions, notice board, logo, login record, clock, logged-in mark.
     virtual void concluiLogin() = 0;
+    // Shows the logo of the company logged into again (after a company was saved).
+    virtual void Logotipo() {}
     // Refreshes the notice board.
     virtual void AbreTabelasLembretes() = 0;
     // The help action (F1 of the register and note windows) and the contact item.

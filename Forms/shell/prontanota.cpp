@@ -14,6 +14,7 @@
 #include "TfCadastrosGerais.h"
 #include "TfCarregando.h"
 #include "TfCidades.h"
+#include "TfEmpresas.h"
 #include "TfLogradouros.h"
 #include "TerminoPorSinal.h"
 #include "TfPrincipal.h"
@@ -53,6 +54,7 @@ void registraJanelas()
     AbridorJanelas::registra(TipoJanela::Bairros, [](QWidget *pai) { return new TfBairros(pai); });
     AbridorJanelas::registra(TipoJanela::Logradouros, [](QWidget *pai) { return new TfLogradouros(pai); });
     AbridorJanelas::registra(TipoJanela::CadastrosGerais, [](QWidget *pai) { return new TfCadastrosGerais(pai); });
+    AbridorJanelas::registra(TipoJanela::Empresas, [](QWidget *pai) { return new TfEmpresas(pai); });
 }
 
 } // namespace

@@ -2,16 +2,20 @@
 //   capturas <folder>      (run under a display, e.g. xvfb-run; see docs/capturas.md)
 // Works on a temporary installation; nothing of the user's own installation is touched.
 
+#include "AbridorJanelas.h"
 #include "Dados.h"
 #include "DadosImpressao.h"
 #include "Instalacao.h"
 #include "JanelaCadastro.h"
 #include "Mensagens.h"
+#include "PainelEdicaoEmpresa.h"
+#include "PlataformaGravadora.h"
 #include "Registro.h"
 #include "SistemaRelatorios.h"
 #include "TfBairros.h"
 #include "TfCadastrosGerais.h"
 #include "TfCidades.h"
+#include "TfEmpresas.h"
 #include "TfLogradouros.h"
 #include "TfPrincipal.h"
 
@@ -21,6 +25,8 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QPainter>
+#include <QPushButton>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -94,6 +100,46 @@ template <class J> void cadastro(const QString &tela, const QString &relatorio)
     j.close();
 }
 
+// A logo as a user would choose it: a JPEG wider than high.
+QString logotipoExemplo(const QString &pasta)
+{
+    QImage imagem(320, 200, QImage::Format_RGB32);
+    imagem.fill(QColor(250, 250, 250));
+    QPainter p(&imagem);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setBrush(QColor(30, 90, 160));
+    p.setPen(Qt::NoPen);
+    p.drawRoundedRect(QRect(20, 20, 280, 160), 30, 30);
+    p.setPen(Qt::white);
+    p.setFont(QFont(QStringLiteral("DejaVu Sans"), 54, QFont::Bold));
+    p.drawText(QRect(20, 20, 280, 160), Qt::AlignCenter, QStringLiteral("LM"));
+    p.end();
+    const QString arquivo = QDir(pasta).filePath(QStringLiteral("logo-exemplo.jpg"));
+    imagem.save(arquivo, "JPG", 95);
+    return arquivo;
+}
+
+// The companies register in edit mode (choosing a logo for the company logged into) and in
+// normal mode after the save, its list report, and the main window showing that logo.
+void empresas(TfPrincipal &principal, const QString &pastaTemporaria)
+{
+    PlataformaGravadora plataforma;
+    plataforma.respostasDialogos = {logotipoExemplo(pastaTemporaria)};
+    Plataforma::instala(&plataforma);
+    principal.ImagemLogotipoClick(); // the logo click: the company logged into, in alter mode
+    auto *j = qobject_cast<TfEmpresas *>(principal.janelaAberta(TipoJanela::Empresas));
+    if (!j) return;
+    j->resize(1200, 720);
+    j->Edicao->ButLogotipo->click();
+    grava(j, QStringLiteral("empresas-edicao.png"));
+    j->ButGravar->click();
+    grava(j, QStringLiteral("empresas.png"));
+    paginaDoRelatorio(*j, QStringLiteral("RelacaoEmpresas"));
+    j->close();
+    Plataforma::instala(nullptr);
+    grava(&principal, QStringLiteral("principal-logotipo.png"));
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -118,6 +164,7 @@ int main(int argc, char **argv)
     Mensagens::defineTituloAplicacao(QStringLiteral("Prontanota - Brelo"));
     MensagensAceita respostas;
     Mensagens::instala(&respostas);
+    AbridorJanelas::registra(TipoJanela::Empresas, [](QWidget *pai) { return new TfEmpresas(pai); });
     auto principal = std::make_unique<TfPrincipal>();
     Dados modulo;
     DadosImpressao impressao(&modulo);
@@ -192,6 +239,12 @@ int main(int argc, char **argv)
     cadastro<TfBairros>(QStringLiteral("bairros.png"), QStringLiteral("RelacaoBairros"));
     cadastro<TfLogradouros>(QStringLiteral("logradouros.png"), QStringLiteral("RelacaoLogradouros"));
     pessoas();
+
+    modulo.DataBase.executa(QStringLiteral("INSERT INTO EMPRESAS (EM_CODIGO, EM_NOME, EM_FANTASIA, EM_TIPO_PESSOA, EM_CPF_CNPJ, "
+                                           "EM_FONE1, EM_COD_CIDADE) VALUES (2, 'MARIA APARECIDA SOUZA', 'MARIA APARECIDA SOUZA', "
+                                           "'F', '52998224725', '27999887766', 100)"));
+    modulo.DataBase.executa(QStringLiteral("SET GENERATOR COD_EMPRESAS TO 2"));
+    empresas(*principal, temp.path());
 
     principal.reset();
     Mensagens::instala(nullptr);

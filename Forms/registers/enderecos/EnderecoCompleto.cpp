@@ -28,6 +28,12 @@ QString EnderecoCompleto::monta(const Partes &p)
     return r;
 }
 
+QString EnderecoCompleto::montaComSeparadores(const Partes &p)
+{
+    return p.logradouro + QStringLiteral(", ") + p.numero + QStringLiteral(" - ") + p.complemento + QStringLiteral(" - ")
+           + p.bairro + QStringLiteral(" - ") + p.cidade + QLatin1Char('/') + p.uf;
+}
+
 QString EnderecoCompleto::nomeCidade(int codigo) { return procura(dados().LookupCidades, "CD_CODIGO", codigo, "CD_NOME"); }
 QString EnderecoCompleto::ufCidade(int codigo) { return procura(dados().LookupCidades, "CD_CODIGO", codigo, "CD_UF"); }
 QString EnderecoCompleto::nomeBairro(int codigo) { return procura(dados().LookupBairros, "BR_CODIGO", codigo, "BR_NOME"); }

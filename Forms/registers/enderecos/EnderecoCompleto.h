@@ -13,6 +13,9 @@ struct Partes {
 // "RUA DAS FLORES, 120 - AP 3 - CENTRO - CAMPINAS/SP  CEP: 13010-000": each piece only when it
 // is not empty; the postal code is eight digits.
 QString monta(const Partes &p);
+// The company's form: "RUA A, 10 -  - CENTRO - CAMPINAS/SP", every separator written whether or
+// not the parts around it are empty, and no postal code.
+QString montaComSeparadores(const Partes &p);
 
 // Names from the shared lists of visible localities (LookupCidades, LookupBairros,
 // LookupLogradouros); a hidden or missing locality gives "".

@@ -2,6 +2,8 @@
 // The Options of the persons register that act on the listed persons (e-mail export, rebuild of
 // the full addresses) and the links to the map and to the public lookup pages.
 
+#include "Enderecos.h"
+
 #include <QString>
 
 class Query;
@@ -25,8 +27,7 @@ void pesquisaCEP();
 void pesquisaCNPJ();
 
 inline const QString ServicoMapas = QStringLiteral("https://www.google.com");
-inline const QString ConsultaCEP = QStringLiteral("https://buscacepinter.correios.com.br/app/endereco/index.php");
-inline const QString ConsultaCNPJ =
-    QStringLiteral("https://solucoes.receita.fazenda.gov.br/servicos/cnpjreva/cnpjreva_solicitacao.asp");
+inline const QString &ConsultaCEP = Enderecos::ConsultaCEP;
+inline const QString &ConsultaCNPJ = Enderecos::ConsultaCNPJ;
 
 } // namespace OpcoesClientes

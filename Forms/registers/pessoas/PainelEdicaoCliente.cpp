@@ -4,6 +4,7 @@
 #include "CaixaTexto.h"
 #include "ContatosCliente.h"
 #include "DataEdit.h"
+#include "DocumentoPessoa.h"
 #include "MaskEdit.h"
 #include "MoedaEdit.h"
 #include "Query.h"
@@ -224,7 +225,7 @@ void PainelEdicaoCliente::defineTipoPessoa(bool juridica)
     LabelFantasia->setVisible(juridica);
     EditFantasia->setVisible(juridica);
     LabelCPF->setText(juridica ? QStringLiteral("CNPJ") : QStringLiteral("CPF"));
-    const QString mascara = juridica ? QStringLiteral("99.999.999/9999-99;0;_") : QStringLiteral("999.999.999-99;0;_");
+    const QString &mascara = DocumentoPessoa::mascara(juridica);
     if (EditCPF->mascara() != mascara) EditCPF->setMascara(mascara);
     LabelRG->setText(juridica ? QStringLiteral("IE") : QStringLiteral("RG"));
     LabelIM->setText(juridica ? QStringLiteral("IM") : QString());

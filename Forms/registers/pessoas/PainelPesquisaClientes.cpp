@@ -2,7 +2,7 @@
 
 #include "CaixaTexto.h"
 #include "DataEdit.h"
-#include "Mensagens.h"
+#include "FiltrosPesquisa.h"
 #include "Query.h"
 
 #include <QComboBox>
@@ -17,25 +17,9 @@ const QStringList PainelPesquisaClientes::Meses = {
     QStringLiteral("MAIO"),    QStringLiteral("JUNHO"),     QStringLiteral("JULHO"),    QStringLiteral("AGOSTO"),
     QStringLiteral("SETEMBRO"), QStringLiteral("OUTUBRO"),  QStringLiteral("NOVEMBRO"), QStringLiteral("DEZEMBRO")};
 
-namespace {
-
-bool preenchido(const QLineEdit *e) { return !e->text().isEmpty() && e->text() != QLatin1String(" "); }
-
-// An untouched date mask means no date.
-bool dataPreenchida(const DataEdit *e)
-{
-    const QString t = e->textoVisivel();
-    return t != QLatin1String("  /  /  ") && t != QLatin1String("  /  /    ") && !e->vazio();
-}
-
-// The text inside a quoted pattern: a quote stays text.
-QString literal(const QString &t)
-{
-    QString r = t;
-    return r.replace(QLatin1Char('\''), QStringLiteral("''"));
-}
-
-} // namespace
+using FiltrosPesquisa::dataPreenchida;
+using FiltrosPesquisa::literal;
+using FiltrosPesquisa::preenchido;
 
 PainelPesquisaClientes::PainelPesquisaClientes(QWidget *pai) : QWidget(pai)
 {
@@ -111,35 +95,10 @@ void PainelPesquisaClientes::limpa()
     PesqEditAniver->setEditText(QString());
 }
 
-bool PainelPesquisaClientes::confereDatas(DataEdit *primeira, DataEdit *segunda)
-{
-    if (!dataPreenchida(primeira)) {
-        informacao(QStringLiteral("É preciso informar a primeira data!"));
-        primeira->setFocus();
-        primeira->selectAll();
-        return false;
-    }
-    if (!dataPreenchida(segunda)) {
-        informacao(QStringLiteral("É preciso informar a segunda data!"));
-        segunda->setFocus();
-        segunda->selectAll();
-        return false;
-    }
-    for (DataEdit *e : {primeira, segunda}) {
-        if (!e->data().isValid()) {
-            informacao(QStringLiteral("Formato de Data Inválida !"));
-            e->clear();
-            e->setFocus();
-            return false;
-        }
-    }
-    return true;
-}
-
 bool PainelPesquisaClientes::confereFiltros()
 {
     for (auto [primeira, segunda] : {std::pair{PesqEditDataCad1, PesqEditDataCad2}, std::pair{PesqEditDataAtual1, PesqEditDataAtual2}})
-        if ((dataPreenchida(primeira) || dataPreenchida(segunda)) && !confereDatas(primeira, segunda)) return false;
+        if (!FiltrosPesquisa::confereDatas(primeira, segunda)) return false;
     return true;
 }
 

@@ -38,8 +38,4 @@ public:
 Q_SIGNALS:
     void buscar();
     void limpar();
-
-private:
-    // Checks one date pair; false after a message.
-    bool confereDatas(DataEdit *primeira, DataEdit *segunda);
 };

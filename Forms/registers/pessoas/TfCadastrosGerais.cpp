@@ -4,11 +4,13 @@
 #include "ContatosCliente.h"
 #include "Dados.h"
 #include "DataEdit.h"
+#include "DocumentoPessoa.h"
 #include "EnderecoCompleto.h"
 #include "Enderecos.h"
 #include "ErroBD.h"
 #include "JanelaPrincipal.h"
 #include "MaskEdit.h"
+#include "MenuLocalidades.h"
 #include "Mensagens.h"
 #include "OpcoesClientes.h"
 #include "PainelDetalhesCliente.h"
@@ -186,16 +188,7 @@ void TfCadastrosGerais::montaMenus()
     MenuOpcoes->clear();
     MenuOpcoes->addAction(QStringLiteral("Exportar lista de EMAILs destes clientes"), this, &TfCadastrosGerais::exportaEmails);
     MenuOpcoes->addSeparator();
-    const QList<std::pair<QString, QString>> localidades{{QStringLiteral("Cidades"), QStringLiteral("CIDADES")},
-                                                         {QStringLiteral("Bairros"), QStringLiteral("BAIRROS")},
-                                                         {QStringLiteral("Logradouros"), QStringLiteral("LOGRADOUROS")}};
-    for (const auto &[item, tipo] : localidades)
-        MenuOpcoes->addAction(item, this, [tipo] {
-            Query &p = dados().QryLiberaPermissoes;
-            const bool livre = dados().NomeUsuarioLogado == QLatin1String("MASTER") || dados().loginMaster()
-                               || (p.ativa() && !p.isEmpty() && p.valor(0, QStringLiteral("PUS_LOCALIDADES_V")).toString() == QLatin1String("T"));
-            if (auto *principal = JanelaPrincipal::atual(); principal && livre) principal->abreJanela(tipo);
-        });
+    MenuLocalidades::adiciona(MenuOpcoes);
     MenuOpcoes->addSeparator();
     MenuOpcoes->addAction(QStringLiteral("Atualizar endereços"), this, &TfCadastrosGerais::atualizaEnderecos);
 }
@@ -366,18 +359,7 @@ void TfCadastrosGerais::PessoaJuridica() { aplicaTipoPessoa(true); }
 
 void TfCadastrosGerais::saiuCPF()
 {
-    if (modo_ == Normal) return;
-    MaskEdit *cpf = Edicao->EditCPF;
-    if (cpf->vazio()) return; // an untouched CPF or CNPJ mask
-    if (Edicao->juridica()) {
-        ValidaCNPJ(cpf->texto());
-        if (CNPJValido) return;
-    } else {
-        ValidaCPF(cpf->texto());
-        if (CPFValido) return;
-    }
-    cpf->setFocus();
-    cpf->selectAll();
+    if (modo_ != Normal) DocumentoPessoa::confere(Edicao->EditCPF, Edicao->juridica());
 }
 
 bool TfCadastrosGerais::eventFilter(QObject *o, QEvent *e)

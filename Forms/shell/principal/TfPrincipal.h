@@ -43,7 +43,7 @@ public:
     // --- routines offered to the rest of the system
     void LiberaPermissoes();
     void AbreTabelasLembretes() override;
-    void Logotipo();
+    void Logotipo() override;
     void GravaRegistroLogin();
     void PerguntaBackup();
     void RestaurarBD() override;
