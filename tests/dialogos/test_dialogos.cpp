@@ -1,5 +1,6 @@
 // The standard dialogs and the splash, driven with keys and clicks as a user drives them.
 
+#include "TesteJanelas.h"
 #include "MensagensJanelas.h"
 #include "TfAviso.h"
 #include "TfAviso9.h"
@@ -362,5 +363,5 @@ void TesteDialogos::carregando()
     QVERIFY(!c.isVisible());
 }
 
-QTEST_MAIN(TesteDialogos)
+PN_TESTE_JANELAS(TesteDialogos)
 #include "test_dialogos.moc"

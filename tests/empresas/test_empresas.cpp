@@ -1,5 +1,6 @@
 // The companies register driven as a user does, on a real database, with scripted dialogs.
 
+#include "TesteJanelas.h"
 #include "Dados.h"
 #include "DadosImpressao.h"
 #include "DataEdit.h"
@@ -573,6 +574,36 @@ private Q_SLOTS:
         verificaMensagens();
     }
 
+    // A save that meets another station's uncommitted change fails at once with the database's
+    // message: the window stays altering with what was typed, and nothing of a finished save
+    // (logo refresh, shared lists) happens.
+    void gravacaoRecusadaFicaEmEdicao()
+    {
+        empresa(1, QStringLiteral("CREDORA"));
+        PrincipalSubstituta principal;
+        auto j = abre();
+        QVERIFY(j->principal().locate(QStringLiteral("EM_CODIGO"), 1));
+        j->ButAltera->click();
+        entra(j->Edicao->EditNome, QStringLiteral("CREDORA NOVA"));
+        j->Edicao->Endereco->defineUf(QStringLiteral("SP"));
+        BancoDados outra;
+        outra.nome = inst->banco();
+        outra.conecta();
+        Transacao trOutra(outra);
+        Query alteracao(outra, trOutra);
+        alteracao.sql.defineTexto(QStringLiteral("UPDATE EMPRESAS SET EM_FONE1='1' WHERE EM_CODIGO=1"));
+        alteracao.execSQL();
+        msg->espera(QStringLiteral("concurrent update"));
+        j->ButGravar->click();
+        QCOMPARE(principal.logotipos, 0);
+        QCOMPARE(j->modo(), JanelaCadastro::Alterando);
+        QVERIFY(j->principal().editando());
+        QCOMPARE(j->Edicao->EditNome->text(), QStringLiteral("CREDORA NOVA"));
+        trOutra.rollback();
+        QCOMPARE(valor(QStringLiteral("SELECT EM_NOME FROM EMPRESAS WHERE EM_CODIGO=1")).toString(), QStringLiteral("CREDORA"));
+        verificaMensagens();
+    }
+
     void gravacaoEntregaCredorAJanelaDeNotas_data()
     {
         QTest::addColumn<bool>("notasEditando");
@@ -682,5 +713,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TstEmpresas)
+PN_TESTE_JANELAS(TstEmpresas)
 #include "test_empresas.moc"

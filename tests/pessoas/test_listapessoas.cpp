@@ -1,6 +1,7 @@
 // The persons register over 5,000 persons: the list opens with its first rows, the counter and the
 // search count exactly, locate, save and the grouped report still reach every row.
 
+#include "TesteJanelas.h"
 #include "Dados.h"
 #include "DadosImpressao.h"
 #include "InstalacaoTeste.h"
@@ -128,5 +129,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TstListaPessoas)
+PN_TESTE_JANELAS(TstListaPessoas)
 #include "test_listapessoas.moc"

@@ -1,5 +1,6 @@
 // The persons register driven as a user does, on a real database, with scripted dialogs.
 
+#include "TesteJanelas.h"
 #include "ContatosCliente.h"
 #include "Dados.h"
 #include "Digitacao.h"
@@ -593,5 +594,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TstPessoas)
+PN_TESTE_JANELAS(TstPessoas)
 #include "test_pessoas.moc"

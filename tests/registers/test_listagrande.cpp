@@ -1,6 +1,7 @@
 // A register window over a list of thousands of rows: it opens with the first rows, fetches the
 // rest as the grid scrolls, and its counter, locate, sort, search and report stay as before.
 
+#include "TesteJanelas.h"
 #include "Dados.h"
 #include "DadosImpressao.h"
 #include "InstalacaoTeste.h"
@@ -161,5 +162,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TstListaGrande)
+PN_TESTE_JANELAS(TstListaGrande)
 #include "test_listagrande.moc"

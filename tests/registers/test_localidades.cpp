@@ -1,5 +1,6 @@
 // The locality registers driven as a user does, on a real database.
 
+#include "TesteJanelas.h"
 #include "Dados.h"
 #include "Digitacao.h"
 #include "DadosImpressao.h"
@@ -286,5 +287,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TstLocalidades)
+PN_TESTE_JANELAS(TstLocalidades)
 #include "test_localidades.moc"

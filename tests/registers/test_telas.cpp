@@ -1,6 +1,7 @@
 // What the register windows show of long values: measured with the widgets' own fonts on the
 // windows as they open, on a real database.
 
+#include "TesteJanelas.h"
 #include "DataEdit.h"
 #include "Dados.h"
 #include "InstalacaoTeste.h"
@@ -172,5 +173,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TstTelas)
+PN_TESTE_JANELAS(TstTelas)
 #include "test_telas.moc"

@@ -414,13 +414,8 @@ bool TfEmpresas::preparaGravacao()
 
 void TfEmpresas::ButGravarClick()
 {
-    if (!QryPrincipal.editando() || !preparaGravacao()) return;
-    try {
-        gravaLinha(); // writes, commits keeping the context, rewrites the counter
-    } catch (const ErroBD &e) {
-        mensagemErro(e.mensagem()); // stays in editing with the row as typed
-        return;
-    }
+    // A refused write shows the database's message and stays in editing with the row as typed.
+    if (!QryPrincipal.editando() || !preparaGravacao() || !gravaLinha()) return;
     concluiGravacao();
 }
 
