@@ -34,7 +34,7 @@ public:
         QString campoChave;      // "CD_CODIGO"
         QString campoNome;       // "CD.CD_NOME": the search filters on it
         QString campoExibir;     // "CD_EXIBIR"
-        QString direito;         // "LOCALIDADES": PUS_{direito}_E/_X/_R
+        QString direito;         // "LOCALIDADES": PUS_{direito}_E/_X/_R; empty: no right asked
         QStringList sqlPrincipal;
         QString sqlContagem;
         QList<ModeloTabela::ColunaGrade> colunas;
@@ -105,6 +105,8 @@ protected:
     virtual void CarregaTabelas();
     virtual void LocalizaTabelas();
     virtual void PermissoesUsuario();
+    // The window check of the area's action ('E' new and alter, 'X' delete, 'R' reports).
+    bool direito(char acao) const;
     void escreveContador();
     // Writes the row being edited, commits keeping the context and rewrites the counter.
     void gravaLinha();

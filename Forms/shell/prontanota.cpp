@@ -17,6 +17,7 @@
 #include "TfLogradouros.h"
 #include "TerminoPorSinal.h"
 #include "TfPrincipal.h"
+#include "TfUsuarios.h"
 
 #include <QDir>
 #include <QScopeGuard>
@@ -53,6 +54,7 @@ void registraJanelas()
     AbridorJanelas::registra(TipoJanela::Bairros, [](QWidget *pai) { return new TfBairros(pai); });
     AbridorJanelas::registra(TipoJanela::Logradouros, [](QWidget *pai) { return new TfLogradouros(pai); });
     AbridorJanelas::registra(TipoJanela::CadastrosGerais, [](QWidget *pai) { return new TfCadastrosGerais(pai); });
+    AbridorJanelas::registra(TipoJanela::Usuarios, [](QWidget *pai) { return new TfUsuarios(pai); });
 }
 
 } // namespace

@@ -14,6 +14,7 @@
 #include "PainelDetalhesCliente.h"
 #include "PainelEdicaoCliente.h"
 #include "PainelPesquisaClientes.h"
+#include "Permissoes.h"
 #include "RelatoriosClientes.h"
 #include "Relogio.h"
 #include "SeletoresEndereco.h"
@@ -174,10 +175,8 @@ void TfCadastrosGerais::montaMenus()
                                                          {QStringLiteral("Logradouros"), QStringLiteral("LOGRADOUROS")}};
     for (const auto &[item, tipo] : localidades)
         MenuOpcoes->addAction(item, this, [tipo] {
-            Query &p = dados().QryLiberaPermissoes;
-            const bool livre = dados().NomeUsuarioLogado == QLatin1String("MASTER") || dados().loginMaster()
-                               || (p.ativa() && !p.isEmpty() && p.valor(0, QStringLiteral("PUS_LOCALIDADES_V")).toString() == QLatin1String("T"));
-            if (auto *principal = JanelaPrincipal::atual(); principal && livre) principal->abreJanela(tipo);
+            if (auto *principal = JanelaPrincipal::atual(); principal && Permissoes::concede(QStringLiteral("PUS_LOCALIDADES_V")))
+                principal->abreJanela(tipo);
         });
     MenuOpcoes->addSeparator();
     MenuOpcoes->addAction(QStringLiteral("Atualizar endereços"), this, &TfCadastrosGerais::atualizaEnderecos);
@@ -373,6 +372,7 @@ bool TfCadastrosGerais::eventFilter(QObject *o, QEvent *e)
 
 void TfCadastrosGerais::ButNovoClick()
 {
+    if (!direito('E')) return; // the notes window and the main window press it too
     modo_ = Inserindo;
     gravado_ = false;
     Contatos->carrega(QVariant());
@@ -393,11 +393,12 @@ void TfCadastrosGerais::ButNovoClick()
 void TfCadastrosGerais::novoClienteComNome(const QString &nome)
 {
     ButNovoClick();
-    Edicao->EditNome->setText(nome);
+    if (modo_ == Inserindo) Edicao->EditNome->setText(nome);
 }
 
 void TfCadastrosGerais::ButAlteraClick()
 {
+    if (!direito('E')) return;
     if (QryPrincipal.isEmpty() || QryPrincipal.recNo() < 0) return;
     modo_ = Alterando;
     gravado_ = true;
