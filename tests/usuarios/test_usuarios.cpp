@@ -1,7 +1,9 @@
 // The users register driven as a user does, on a real database with scripted dialogs, and the
 // rights it hands out as the other windows and the login read them.
 
+#include "AbridorJanelas.h"
 #include "ContatosUsuario.h"
+#include "MenuPrincipal.h"
 #include "Dados.h"
 #include "DadosImpressao.h"
 #include "Digitacao.h"
@@ -17,6 +19,7 @@
 #include "TesteJanelas.h"
 #include "TfCadastrosGerais.h"
 #include "TfLogin.h"
+#include "TfPrincipal.h"
 #include "TfUsuarios.h"
 
 #include <QCheckBox>
@@ -578,6 +581,11 @@ private Q_SLOTS:
         conta(3, QStringLiteral("BETO"), false);
         auto j = abre();
         QCOMPARE(j->LabelRegistros->text(), QStringLiteral("Exibindo 3 de 3 registros"));
+        QStringList textos;
+        for (QLabel *l : j->findChildren<QLabel *>()) textos << l->text();
+        QVERIFY(textos.contains(QStringLiteral("F1 Ajuda - F2 Novo - F3 Altera - F4 Relatórios - F5 Pesquisa - F6 Grava - "
+                                               "F7 Cancela - F11 Sair  |  ENTER Avançar campos - ESC Voltar ")));
+        QVERIFY(textos.contains(QStringLiteral("Na tabela:  Clique nas colunas para ordená-las  -  DEL Excluir  -  Duplo clique: Alterar")));
         digita(j->EditLocaliza, QStringLiteral(" "));
         QVERIFY(!j->LabelLimpar->isVisible()); // one blank is no search text
         entra(j->EditLocaliza, QStringLiteral("an'a"));
@@ -610,6 +618,28 @@ private Q_SLOTS:
         for (const char *t : {"Relação de Usuários do Sistema", "Nome do Usuário", "ANA", "EMAIL: ana@exemplo.com"})
             QVERIFY2(texto.contains(QString::fromUtf8(t)), qPrintable(texto));
         qunsetenv("PRONTANOTA_RELATORIOS_PDF");
+        verificaMensagens();
+    }
+
+    void abertaPeloMenuSemPermissao()
+    {
+        // Opening the register needs no right: a user refused every flag opens it too, once.
+        conta(2, QStringLiteral("BETO"), false, PaginasUsuario::flags());
+        logaComo(2, QStringLiteral("BETO"));
+        AbridorJanelas::registra(TipoJanela::Usuarios, [](QWidget *pai) { return new TfUsuarios(pai); });
+        {
+            TfPrincipal principal;
+            QAction *item = principal.MainMenu1->ItemUsuarios;
+            QVERIFY(item->isEnabled());
+            item->trigger();
+            item->trigger();
+            const auto janelas = principal.findChildren<TfUsuarios *>();
+            QCOMPARE(janelas.size(), 1);
+            QCOMPARE(janelas.first()->windowTitle(), QStringLiteral(" Cadastro de Usuários"));
+            QVERIFY(!janelas.first()->Paginas->permissoesVisiveis());
+            QVERIFY(janelas.first()->ButNovo->isEnabled());
+        }
+        AbridorJanelas::remove(TipoJanela::Usuarios);
         verificaMensagens();
     }
 

@@ -239,6 +239,7 @@ QWidget *PaginasUsuario::montaContatoEndereco()
     g->addLayout(endereco, l++, 0, 1, 3);
     g->setRowStretch(l, 1);
     contatos->GridContatos->setMaximumHeight(130);
+    AjusteTela::caixa(contatos->ComboTipoContato, 18);
     AjusteTela::caixas(p, 24);
     QList<QWidget *> ordem{contatos->ComboTipoContato, contatos->EditContato, contatos->EditDetalhes,
                            contatos->ButAdicionarContato, contatos->GridContatos, contatos->ButExcluirContato,

@@ -80,10 +80,10 @@ TfUsuarios::TfUsuarios(QWidget *parent)
 
     ButExibir->hide();
     for (QLabel *l : findChildren<QLabel *>()) {
-        if (l->text().startsWith(QLatin1String("F1 Ajuda")))
+        if (l->text().startsWith(u"F1 Ajuda"))
             l->setText(QStringLiteral("F1 Ajuda - F2 Novo - F3 Altera - F4 Relatórios - F5 Pesquisa - F6 Grava - F7 Cancela - "
                                       "F11 Sair  |  ENTER Avançar campos - ESC Voltar "));
-        else if (l->text().startsWith(QLatin1String("ENTER Avançar")))
+        else if (l->text().startsWith(u"ENTER Avançar"))
             l->setText(QStringLiteral("Na tabela:  Clique nas colunas para ordená-las  -  DEL Excluir  -  Duplo clique: Alterar"));
     }
     // "Limpar busca" only for a text other than one blank.
