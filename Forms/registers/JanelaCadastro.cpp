@@ -10,6 +10,7 @@
 #include "JanelaPrincipal.h"
 #include "LayoutIni.h"
 #include "Mensagens.h"
+#include "Permissoes.h"
 #include "Plataforma.h"
 #include "RelatorioLista.h"
 #include "TeclasNavegacao.h"
@@ -253,17 +254,16 @@ void JanelaCadastro::ModoEdicao()
     if (QWidget *w = primeiroCampo()) w->setFocus();
 }
 
+bool JanelaCadastro::direito(char acao) const
+{
+    return def_.direito.isEmpty() || Permissoes::janela(Permissoes::flag(def_.direito, acao));
+}
+
 void JanelaCadastro::PermissoesUsuario()
 {
-    if (dados().NomeUsuarioLogado == QLatin1String("MASTER") || dados().loginMaster()) return;
-    Query &p = dados().QryLiberaPermissoes;
-    auto direito = [&p, this](const char *sufixo) {
-        const QString campo = QStringLiteral("PUS_") + def_.direito + QLatin1String(sufixo);
-        return p.ativa() && !p.isEmpty() && p.indiceCampo(campo) >= 0 && p[campo].asString() == QLatin1String("T");
-    };
-    if (!direito("_E")) { ButNovo->setEnabled(false); ButAltera->setEnabled(false); }
-    if (!direito("_X")) ButExclui->setEnabled(false);
-    if (!direito("_R")) ButRelatorios->setEnabled(false);
+    if (!direito('E')) { ButNovo->setEnabled(false); ButAltera->setEnabled(false); }
+    if (!direito('X')) ButExclui->setEnabled(false);
+    if (!direito('R')) ButRelatorios->setEnabled(false);
 }
 
 void JanelaCadastro::CarregaTabelas()
@@ -322,6 +322,7 @@ void JanelaCadastro::LabelLimparClick()
 
 void JanelaCadastro::ButNovoClick()
 {
+    if (!direito('E')) return; // also when a caller presses it without the button
     modo_ = Inserindo;
     QryPrincipal.append();
     QryPrincipal[def_.campoExibir] = QStringLiteral("T");
@@ -332,6 +333,7 @@ void JanelaCadastro::ButNovoClick()
 
 void JanelaCadastro::ButAlteraClick()
 {
+    if (!direito('E')) return;
     if (QryPrincipal.isEmpty()) {
         if (!def_.msgSemAlterar.isEmpty()) informacao(def_.msgSemAlterar);
         return;

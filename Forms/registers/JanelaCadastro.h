@@ -35,7 +35,7 @@ public:
         QString campoChave;      // "CD_CODIGO"
         QString campoNome;       // "CD.CD_NOME": the search filters on it
         QString campoExibir;     // "CD_EXIBIR"
-        QString direito;         // "LOCALIDADES": PUS_{direito}_E/_X/_R
+        QString direito;         // "LOCALIDADES": PUS_{direito}_E/_X/_R; empty: no right asked
         QStringList sqlPrincipal;
         QString sqlContagem;
         QList<ModeloTabela::ColunaGrade> colunas;
@@ -108,6 +108,8 @@ protected:
     virtual void CarregaTabelas();
     virtual void LocalizaTabelas();
     virtual void PermissoesUsuario();
+    // The window check of the area's action ('E' new and alter, 'X' delete, 'R' reports).
+    bool direito(char acao) const;
     void escreveContador();
     // Writes the row being edited and makes it durable, then rewrites the counter. False when
     // the database refused it: its message is shown, nothing is stored and the row stays in

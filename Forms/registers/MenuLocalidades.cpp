@@ -1,7 +1,7 @@
 #include "MenuLocalidades.h"
 
-#include "Dados.h"
 #include "JanelaPrincipal.h"
+#include "Permissoes.h"
 
 #include <QMenu>
 
@@ -11,10 +11,8 @@ void MenuLocalidades::adiciona(QMenu *menu)
                                                          {QStringLiteral("Bairros"), QStringLiteral("BAIRROS")},
                                                          {QStringLiteral("Logradouros"), QStringLiteral("LOGRADOUROS")}};
     for (const auto &[item, tipo] : localidades)
-        menu->addAction(item, menu, [tipo] {
-            Query &p = dados().QryLiberaPermissoes;
-            const bool livre = dados().NomeUsuarioLogado == QLatin1String("MASTER") || dados().loginMaster()
-                               || (p.ativa() && !p.isEmpty() && p.valor(0, QStringLiteral("PUS_LOCALIDADES_V")).toString() == QLatin1String("T"));
-            if (auto *principal = JanelaPrincipal::atual(); principal && livre) principal->abreJanela(tipo);
+        menu->addAction(item, menu, [tipo] { // a click check: refused for MASTER, who has no permission record
+            if (auto *principal = JanelaPrincipal::atual(); principal && Permissoes::concede(QStringLiteral("PUS_LOCALIDADES_V")))
+                principal->abreJanela(tipo);
         });
 }

@@ -18,6 +18,7 @@
 #include "TfLogradouros.h"
 #include "TerminoPorSinal.h"
 #include "TfPrincipal.h"
+#include "TfUsuarios.h"
 
 #include <QDir>
 #include <QScopeGuard>
@@ -55,6 +56,7 @@ void registraJanelas()
     AbridorJanelas::registra(TipoJanela::Logradouros, [](QWidget *pai) { return new TfLogradouros(pai); });
     AbridorJanelas::registra(TipoJanela::CadastrosGerais, [](QWidget *pai) { return new TfCadastrosGerais(pai); });
     AbridorJanelas::registra(TipoJanela::Empresas, [](QWidget *pai) { return new TfEmpresas(pai); });
+    AbridorJanelas::registra(TipoJanela::Usuarios, [](QWidget *pai) { return new TfUsuarios(pai); });
 }
 
 } // namespace

@@ -16,6 +16,7 @@
 #include "PainelDetalhesCliente.h"
 #include "PainelEdicaoCliente.h"
 #include "PainelPesquisaClientes.h"
+#include "Permissoes.h"
 #include "RelatoriosClientes.h"
 #include "Relogio.h"
 #include "SeletoresEndereco.h"
@@ -372,6 +373,7 @@ bool TfCadastrosGerais::eventFilter(QObject *o, QEvent *e)
 
 void TfCadastrosGerais::ButNovoClick()
 {
+    if (!direito('E')) return; // the notes window and the main window press it too
     modo_ = Inserindo;
     gravado_ = false;
     Contatos->carrega(QVariant());
@@ -392,11 +394,12 @@ void TfCadastrosGerais::ButNovoClick()
 void TfCadastrosGerais::novoClienteComNome(const QString &nome)
 {
     ButNovoClick();
-    Edicao->EditNome->setText(nome);
+    if (modo_ == Inserindo) Edicao->EditNome->setText(nome);
 }
 
 void TfCadastrosGerais::ButAlteraClick()
 {
+    if (!direito('E')) return;
     if (QryPrincipal.isEmpty() || QryPrincipal.recNo() < 0) return;
     modo_ = Alterando;
     gravado_ = true;

@@ -13,6 +13,7 @@
 #include "CalculoLembretes.h"
 #include "MenuPrincipal.h"
 #include "Mensagens.h"
+#include "Permissoes.h"
 #include "Plataforma.h"
 #include "Registro.h"
 #include "Relogio.h"
@@ -51,9 +52,7 @@ void visivel(bool sim, std::initializer_list<QObject *> elementos)
 bool TfPrincipal::permissao(const char *campo)
 {
     // A flag the database lacks (an older release) is not set; LiberaPermissoes has told the user.
-    Query &q = dados().QryLiberaPermissoes;
-    const QString nome = QString::fromLatin1(campo);
-    return q.ativa() && !q.isEmpty() && q.indiceCampo(nome) >= 0 && q[nome].asString() == QLatin1String("T");
+    return Permissoes::concede(QLatin1String(campo));
 }
 
 void TfPrincipal::concluiLogin()
