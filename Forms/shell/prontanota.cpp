@@ -12,6 +12,7 @@
 #include "Registro.h"
 #include "TfBairros.h"
 #include "TfCadastrosGerais.h"
+#include "TfNotaPromissoria.h"
 #include "TfCarregando.h"
 #include "TfCidades.h"
 #include "TfLogradouros.h"
@@ -53,6 +54,7 @@ void registraJanelas()
     AbridorJanelas::registra(TipoJanela::Bairros, [](QWidget *pai) { return new TfBairros(pai); });
     AbridorJanelas::registra(TipoJanela::Logradouros, [](QWidget *pai) { return new TfLogradouros(pai); });
     AbridorJanelas::registra(TipoJanela::CadastrosGerais, [](QWidget *pai) { return new TfCadastrosGerais(pai); });
+    AbridorJanelas::registra(TipoJanela::NotaPromissoria, [](QWidget *pai) { return new TfNotaPromissoria(pai); });
 }
 
 // In embedded mode the database name "Dados/BD.FDB" is relative to the program folder.
