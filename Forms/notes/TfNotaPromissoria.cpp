@@ -166,6 +166,15 @@ TfNotaPromissoria::TfNotaPromissoria(QWidget *parent)
 
 TfNotaPromissoria::~TfNotaPromissoria()
 {
+    // The queries go before the child widgets: no exit check may run on the way out.
+    for (SeletorPessoa *s : {Emitente, Avalista1, Avalista2, Avalista3, Avalista4, Emitente2}) {
+        s->setEditando(false);
+        s->disconnect(this);
+    }
+    for (SeletorLocalidade *s : {Praca, Cidade}) {
+        s->setEditando(false);
+        s->disconnect(this);
+    }
     if (JanelaNotasCadastro::aberta() == this) JanelaNotasCadastro::defineAberta(nullptr);
 }
 
@@ -464,6 +473,7 @@ void TfNotaPromissoria::showEvent(QShowEvent *e)
     PermissoesUsuario();
     habilitaBarra(true);
     TfCarregando::instancia().fecha();
+    activateWindow();
     GridLista->setFocus();
     // The question may open the companies window and close this one: after the window is up.
     QTimer::singleShot(0, this, &TfNotaPromissoria::perguntaEmpresa);
@@ -570,10 +580,18 @@ void TfNotaPromissoria::closeEvent(QCloseEvent *e)
 {
     LayoutIni::escreveExibeTodosAbrir(Secao, !abrirVazia_);
     if (modo_ != Normal) {
-        // A note left unfinished takes its stored installments with it.
-        excluiGeradas(true);
-        if (QryPrincipal.editando()) QryPrincipal.cancel();
-        try { TransQryPrincipal.rollbackRetaining(); } catch (...) {}
+        // Closing cancels a pending insert or alteration: a note sent back with "Voltar"
+        // takes its stored installment 1 with it. The window may be closing while it is
+        // destroyed, so nothing may escape from here.
+        try {
+            if (QryPrincipal.editando()) {
+                QryPrincipal.cancel();
+                TransQryPrincipal.rollbackRetaining();
+                if (modo_ == Inserindo) excluiGeradas(true);
+            }
+        } catch (const std::exception &erro) {
+            mensagemErro(QString::fromUtf8(erro.what()));
+        }
         modo_ = Normal;
     }
     refrescaLembretes();

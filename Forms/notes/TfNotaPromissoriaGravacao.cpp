@@ -240,7 +240,10 @@ void TfNotaPromissoria::ButGravarClick()
 void TfNotaPromissoria::geraParcelas()
 {
     TfCarregando::instancia().mostra();
-    const auto fecha = qScopeGuard([] { TfCarregando::instancia().fecha(); });
+    const auto fecha = qScopeGuard([this] {
+        TfCarregando::instancia().fecha();
+        activateWindow();
+    });
     Query &q = QryPrincipal;
     const int n = q[QStringLiteral("NP_TOTAL_PARCELAS")].asInteger();
     const QDate d1 = q[QStringLiteral("NP_DT_VENCIMENTO")].asDate();
@@ -367,6 +370,7 @@ void TfNotaPromissoria::ButConfirmaParcelasClick()
     CalculaLimite();
     if (limite_ < Moeda() && limiteDoEmitente(Emitente->codigo()) > Moeda()) {
         TfCarregando::instancia().fecha();
+        activateWindow();
         if (!perguntaSimNao(QStringLiteral("Ultrapassou o limite. Deseja continuar?"), QStringLiteral("Informação!"))) {
             GridParcelas->setFocus();
             return;
@@ -385,6 +389,7 @@ void TfNotaPromissoria::ButConfirmaParcelasClick()
     refrescaLembretes();
     CalculaContadores();
     TfCarregando::instancia().fecha();
+    activateWindow();
     ModoNormal();
     if (inserindo && aviso(2) == RespostaAviso::Sim) ButNovoClick();
 }
