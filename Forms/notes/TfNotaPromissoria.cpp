@@ -409,6 +409,9 @@ void TfNotaPromissoria::ModoNormal()
 
 void TfNotaPromissoria::ModoEdicao()
 {
+    // The person candidates (every visible person) are read when the first note is edited, so
+    // that the window opens with only its list to read.
+    if (!Pessoas->Qry.ativa()) Pessoas->reabre();
     habilitaBarra(false);
     escondeListas();
     limpaSeletores();
@@ -484,7 +487,6 @@ void TfNotaPromissoria::CarregaTabelas()
     Dados::abre(dados().LookupEstados);
     Dados::abre(dados().LookupCidades);
     Dados::abre(dados().LookupEmpresasNP);
-    Pessoas->reabre();
     LkpCredor->clear();
     Query &emp = dados().LookupEmpresasNP;
     for (int i = 0; i < emp.recordCount(); ++i)

@@ -160,6 +160,7 @@ private:
     void limpaSeletores();
     void mostraSeletores();
     // Save, generation and review.
+    QString novaLinha();
     bool gravaCamposNoRegistro();
     bool confereGravacao();
     void geraParcelas();

@@ -75,20 +75,7 @@ void TfNotaPromissoria::ButNovoClick()
     ModoEdicao();
     setWindowTitle(QStringLiteral(" Nota Promissória (Incluindo...)"));
 
-    Dados::abre(dados().QryConfigs);
-    const QString obs = dados().QryConfigs.isEmpty() ? QString() : dados().QryConfigs[QStringLiteral("CF_OBS_PROMIS")].asString();
-    QryPrincipal.append();
-    Query &q = QryPrincipal;
-    q[QStringLiteral("NP_STATUS")] = QStringLiteral("N");
-    q[QStringLiteral("NP_VALOR_PGTO")] = QVariant::fromValue(Moeda());
-    q[QStringLiteral("NP_VALOR_TEMP")] = QVariant::fromValue(Moeda());
-    q[QStringLiteral("NP_OBS")] = obs.isEmpty() ? QVariant() : QVariant(obs);
-    q[QStringLiteral("NP_COD_CREDOR")] = dados().CodEmpresaLogada;
-    q[QStringLiteral("NP_DT_EMISSAO")] = hoje();
-    q[QStringLiteral("NP_DT_VENCIMENTO")] = hoje().addDays(30);
-    q[QStringLiteral("NP_PARCELA")] = 1;
-    q[QStringLiteral("NP_TOTAL_PARCELAS")] = 1;
-    q[QStringLiteral("NP_VALOR")] = QVariant::fromValue(Moeda());
+    const QString obs = novaLinha();
 
     EditValor->setValor(Moeda());
     EditTotalParcelas->setText(QStringLiteral("1"));
@@ -104,6 +91,26 @@ void TfNotaPromissoria::ButNovoClick()
     CalculaLimite();
     EditValor->setFocus();
     EditValor->selectAll();
+}
+
+// Appends the new installment with its defaults; the default note observation.
+QString TfNotaPromissoria::novaLinha()
+{
+    Dados::abre(dados().QryConfigs);
+    const QString obs = dados().QryConfigs.isEmpty() ? QString() : dados().QryConfigs[QStringLiteral("CF_OBS_PROMIS")].asString();
+    Query &q = QryPrincipal;
+    q.append();
+    q[QStringLiteral("NP_STATUS")] = QStringLiteral("N");
+    q[QStringLiteral("NP_VALOR_PGTO")] = QVariant::fromValue(Moeda());
+    q[QStringLiteral("NP_VALOR_TEMP")] = QVariant::fromValue(Moeda());
+    q[QStringLiteral("NP_OBS")] = obs.isEmpty() ? QVariant() : QVariant(obs);
+    q[QStringLiteral("NP_COD_CREDOR")] = dados().CodEmpresaLogada;
+    q[QStringLiteral("NP_DT_EMISSAO")] = hoje();
+    q[QStringLiteral("NP_DT_VENCIMENTO")] = hoje().addDays(30);
+    q[QStringLiteral("NP_PARCELA")] = 1;
+    q[QStringLiteral("NP_TOTAL_PARCELAS")] = 1;
+    q[QStringLiteral("NP_VALOR")] = QVariant::fromValue(Moeda());
+    return obs;
 }
 
 void TfNotaPromissoria::ButAlteraClick()
@@ -261,9 +268,10 @@ void TfNotaPromissoria::geraParcelas()
     q[QStringLiteral("NP_SALDO_DEVEDOR")] = QVariant::fromValue(v);
     q[QStringLiteral("NP_PARCELA_EXT")] = RegrasNota::rotulo(1, n, venda);
     q[QStringLiteral("NP_SEQ")] = seq_;
+    // The note is stored whole or not at all: one commit once every installment is written.
+    try {
     q.post();
-    TransQryPrincipal.commitRetaining();
-    primeira_ = q[QStringLiteral("NP_CODIGO")].asInteger();
+    const int primeira = q[QStringLiteral("NP_CODIGO")].asInteger();
 
     // Installments 2..N copy the first one.
     QryParcelas.close();
@@ -294,8 +302,21 @@ void TfNotaPromissoria::geraParcelas()
         p[QStringLiteral("NP_SEQ")] = seq_;
         p[QStringLiteral("NP_DT_VENCIMENTO")] = RegrasNota::vencimento(d1, k, intervalo);
         p.post();
-        TransQryPrincipal.commitRetaining();
         geradas_.append(p[QStringLiteral("NP_CODIGO")].asInteger());
+    }
+    TransQryPrincipal.commitRetaining();
+    primeira_ = primeira;
+    } catch (const ErroBD &) {
+        try { TransQryPrincipal.rollbackRetaining(); } catch (const ErroBD &) {}
+        geradas_.clear();
+        QryParcelas.close();
+        // Back to installment 1 as it was before this save, with what the user typed still in
+        // the boxes: unsaved, or stored by an earlier save and sent back with "Voltar".
+        QryPrincipal.close();
+        QryPrincipal.open();
+        if (primeira_ > 0 && !QryPrincipal.isEmpty()) QryPrincipal.edit();
+        else novaLinha();
+        throw;
     }
     abreRevisao();
 }
@@ -422,8 +443,8 @@ void TfNotaPromissoria::excluiGeradas(bool inclusivePrimeira)
     for (int c : codigos) {
         del.defineParametro(QStringLiteral("CODIGO"), c);
         del.execSQL();
-        TransQryPrincipal.commitRetaining();
     }
+    TransQryPrincipal.commitRetaining();
     geradas_.clear();
     if (inclusivePrimeira) primeira_ = 0;
     QryParcelas.close();
