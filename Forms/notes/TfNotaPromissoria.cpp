@@ -360,7 +360,7 @@ bool TfNotaPromissoria::eventFilter(QObject *o, QEvent *e)
             QTimer::singleShot(0, this, &TfNotaPromissoria::CalculaLimite);
         } else if (o == EditIntervalo) {
             saiuIntervalo();
-        } else if (o == LkpCredor && LkpCredor->currentText() != credorEntrada_) {
+        } else if (o == LkpCredor) {
             preencheCidadesDoCredor();
         } else if (o == EditVencimento || o == EditEmissao) {
             auto *d = static_cast<DataEdit *>(o);
@@ -368,7 +368,6 @@ bool TfNotaPromissoria::eventFilter(QObject *o, QEvent *e)
             if (!ValidaData(v, d->textoVisivel())) QTimer::singleShot(0, d, [d] { d->setFocus(); d->selectAll(); });
         }
     }
-    if (o == LkpCredor && e->type() == QEvent::FocusIn) credorEntrada_ = LkpCredor->currentText();
     if (o == PanelVisual && e->type() == QEvent::MouseButtonDblClick) {
         if (ButAltera->isEnabled()) ButAlteraClick();
         return true;
@@ -428,6 +427,9 @@ void TfNotaPromissoria::ModoEdicao()
         w->setVisible(inserindo);
     LabelTotalParcelas->setText(QStringLiteral("Nº de Parcelas"));
     LabelVencimentoEd->setText(QStringLiteral("Dt. 1º Vencimento"));
+    Dados::abre(dados().QryConfigs);
+    ButObs2->setVisible(!dados().QryConfigs.isEmpty() &&
+                        dados().QryConfigs[QStringLiteral("CF_IMP_RECIBO_NO_ATO")].asString() == QLatin1String("T"));
     TabEdicao->show();
     TabParcelas->hide();
     ButGravar->setEnabled(true);

@@ -187,5 +187,4 @@ private:
     bool aberta_ = false;
     bool carregandoLista_ = false;
     bool preenchendo_ = false;
-    QString credorEntrada_;
 };

@@ -212,9 +212,14 @@ void TfNotaPromissoria::montaEdicao()
         f.setBold(true);
         l->setFont(f);
     }
-    g->addWidget(LabelLimiteTitulo, 2, 6);
-    g->addWidget(LabelLimite, 2, 6, Qt::AlignRight);
-    g->addWidget(LabelTotal, 0, 5, 2, 1, Qt::AlignRight | Qt::AlignBottom);
+    auto *limite = new QWidget(TabEdicao);
+    auto *hl = new QHBoxLayout(limite);
+    hl->setContentsMargins(0, 0, 0, 0);
+    hl->addWidget(LabelTotal);
+    hl->addStretch();
+    hl->addWidget(LabelLimiteTitulo);
+    hl->addWidget(LabelLimite);
+    g->addWidget(limite, 2, 3, 1, 4);
 
     // Focus order of the edit area.
     const QList<QWidget *> ordem = {EditValor,     EditTotalParcelas, EditIntervalo,   EditVencimento, LkpCredor,

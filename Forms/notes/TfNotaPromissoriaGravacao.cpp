@@ -85,8 +85,6 @@ void TfNotaPromissoria::ButNovoClick()
     MemoDescricao->setPlainText(obs);
     MemoObsRecibo->clear();
     LkpCredor->setCurrentIndex(LkpCredor->findData(dados().CodEmpresaLogada));
-    ButObs2->setVisible(!dados().QryConfigs.isEmpty() &&
-                        dados().QryConfigs[QStringLiteral("CF_IMP_RECIBO_NO_ATO")].asString() == QLatin1String("T"));
     preencheCidadesDoCredor();
     CalculaLimite();
     EditValor->setFocus();

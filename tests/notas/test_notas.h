@@ -56,4 +56,10 @@ private Q_SLOTS:
     void cidadeCadastradaApareceNasDuasPracas();
     void pessoaDoBotaoMaisVoltaAoSeletor();
     void credorPreenchePracaECidade();
+
+    // test_notas_janela.cpp
+    void usuarioRestritoSemEmissao();
+    void perguntaDadosDaEmpresa();
+    void teclasObservacaoEFechamento();
+    void cadastrarComPessoasAbertaNadaFaz();
 };
