@@ -356,7 +356,6 @@ bool TfNotaPromissoria::eventFilter(QObject *o, QEvent *e)
     }
     if (e->type() == QEvent::FocusOut && modo_ != Normal) {
         if (o == EditValor || o == EditTotalParcelas) {
-            if (o == EditTotalParcelas && EditTotalParcelas->text().trimmed().isEmpty()) EditTotalParcelas->setText(QStringLiteral("1"));
             QTimer::singleShot(0, this, &TfNotaPromissoria::CalculaLimite);
         } else if (o == EditIntervalo) {
             saiuIntervalo();

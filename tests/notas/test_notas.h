@@ -62,4 +62,5 @@ private Q_SLOTS:
     void perguntaDadosDaEmpresa();
     void teclasObservacaoEFechamento();
     void cadastrarComPessoasAbertaNadaFaz();
+    void datasPelaRegraDasDatas();
 };

@@ -4,6 +4,9 @@
 #include "test_notas.h"
 
 #include "AbridorJanelas.h"
+#include "DataEdit.h"
+#include "Digitacao.h"
+#include "MoedaEdit.h"
 #include "LayoutIni.h"
 #include "SeletorPessoa.h"
 #include "TfCadastrosGerais.h"
@@ -17,6 +20,15 @@
 #include <QSettings>
 #include <QTest>
 #include <QToolButton>
+
+namespace {
+void entra(QWidget *w, const QString &texto)
+{
+    w->setFocus();
+    if (auto *e = qobject_cast<QLineEdit *>(w)) e->clear();
+    digita(w, texto);
+}
+} // namespace
 
 void TstNotas::usuarioRestritoSemEmissao()
 {
@@ -109,4 +121,34 @@ void TstNotas::cadastrarComPessoasAbertaNadaFaz()
     verificaMensagens();
     QCOMPARE(j->findChildren<TfCadastrosGerais *>().size(), 1);
     QCOMPARE(j->findChild<TfCadastrosGerais *>()->retorno(), 49); // still the emitter's
+}
+
+void TstNotas::datasPelaRegraDasDatas()
+{
+    auto j = abre();
+    j->ButNovo->click();
+    // An impossible date keeps the focus; an untouched mask empties the date.
+    j->EditVencimento->setFocus();
+    j->EditVencimento->setTexto(QStringLiteral("31022027"));
+    msg->espera(QStringLiteral("Não é uma data válida!"));
+    j->EditEmissao->setFocus();
+    QCoreApplication::processEvents();
+    verificaMensagens();
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(j->EditVencimento));
+    j->EditVencimento->setTexto(QString());
+    entra(j->EditValor, QStringLiteral("10,00"));
+    entra(j->Emitente->Edit, QStringLiteral("ANA PAULA"));
+    j->EditEmissao->setFocus();
+    msg->espera(QStringLiteral("É necessário informar o vencimento !"));
+    j->ButGravar->click();
+    verificaMensagens();
+    QCOMPARE(conta(QStringLiteral("select count(*) from NOTAPROMISSORIA")), 0);
+    // An empty count is refused, not taken as one installment.
+    j->EditVencimento->setData(QDate(2027, 2, 10));
+    entra(j->EditTotalParcelas, QString());
+    j->EditEmissao->setFocus();
+    msg->espera(QStringLiteral("É necessário informar o total de parcelas !"));
+    j->ButGravar->click();
+    verificaMensagens();
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(j->EditTotalParcelas));
 }
