@@ -12,6 +12,7 @@
 #include "MensagensJanelas.h"
 #include "TfBairros.h"
 #include "TfCadastrosGerais.h"
+#include "TfNotaPromissoria.h"
 #include "TfCarregando.h"
 #include "TfCidades.h"
 #include "TfEmpresas.h"
@@ -57,6 +58,7 @@ void registraJanelas()
     AbridorJanelas::registra(TipoJanela::CadastrosGerais, [](QWidget *pai) { return new TfCadastrosGerais(pai); });
     AbridorJanelas::registra(TipoJanela::Empresas, [](QWidget *pai) { return new TfEmpresas(pai); });
     AbridorJanelas::registra(TipoJanela::Usuarios, [](QWidget *pai) { return new TfUsuarios(pai); });
+    AbridorJanelas::registra(TipoJanela::NotaPromissoria, [](QWidget *pai) { return new TfNotaPromissoria(pai); });
 }
 
 } // namespace

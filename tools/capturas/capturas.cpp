@@ -17,6 +17,10 @@
 #include "TfCidades.h"
 #include "TfEmpresas.h"
 #include "TfLogradouros.h"
+#include "TfNotaPromissoria.h"
+#include "DataEdit.h"
+#include "MoedaEdit.h"
+#include "SeletorPessoa.h"
 #include "TfPrincipal.h"
 
 #include <QAbstractButton>
@@ -87,6 +91,31 @@ void pessoas()
     j.ButCancelar->click();
     j.imprimeRelacao(QStringLiteral("Relação de Clientes"), QStringLiteral("RelacaoClientes"));
     primeiraPagina(QStringLiteral("RelacaoClientes"));
+    j.close();
+}
+
+// The note window as listed, a note of six installments being typed, and its review.
+void notas()
+{
+    TfNotaPromissoria j;
+    j.show();
+    grava(&j, QStringLiteral("notas.png"));
+    j.ButNovo->click();
+    j.EditValor->setValor(Moeda::deReais(125));
+    j.EditTotalParcelas->setText(QStringLiteral("6"));
+    j.EditVencimento->setData(QDate::currentDate().addMonths(1));
+    j.EditCodVenda->setText(QStringLiteral("4521"));
+    j.Emitente->Edit->setFocus();
+    j.Emitente->Edit->setText(QStringLiteral("MARIA APARECIDA DOS SANTOS FIGUEIREDO ALBUQUERQUES"));
+    j.Avalista1->Edit->setFocus(); // the exit check takes the registered name
+    j.Avalista1->Edit->setText(QStringLiteral("ANA LUÍZA PRADO"));
+    j.EditValor->setFocus();
+    j.CalculaLimite();
+    grava(&j, QStringLiteral("notas-emissao.png"));
+    j.ButGravar->click();
+    grava(&j, QStringLiteral("notas-revisao.png"));
+    j.ButVoltarParcelas->click();
+    j.ButCancelar->click();
     j.close();
 }
 
@@ -198,6 +227,7 @@ int main(int argc, char **argv)
                                                "NP_DT_VENCIMENTO, NP_VALOR, NP_SALDO_DEVEDOR, NP_STATUS) VALUES (%1, 1, 1, '%2', %3, %3, '%4')")
                                     .arg(codigo++).arg(hoje.addDays(p.dias).toString(Qt::ISODate), QLatin1String(p.valor),
                                                        QLatin1String(p.status)));
+    modulo.DataBase.executa(QStringLiteral("SET GENERATOR COD_NOTAPROMISSORIA TO %1").arg(codigo - 1));
     const char *cidades[] = {"SERRA", "VILA VELHA", "CARIACICA", "GUARAPARI", "ARACRUZ", "LINHARES", "COLATINA"};
     codigo = 100;
     for (const char *c : cidades)
@@ -239,6 +269,7 @@ int main(int argc, char **argv)
     cadastro<TfBairros>(QStringLiteral("bairros.png"), QStringLiteral("RelacaoBairros"));
     cadastro<TfLogradouros>(QStringLiteral("logradouros.png"), QStringLiteral("RelacaoLogradouros"));
     pessoas();
+    notas();
 
     modulo.DataBase.executa(QStringLiteral("INSERT INTO EMPRESAS (EM_CODIGO, EM_NOME, EM_FANTASIA, EM_TIPO_PESSOA, EM_CPF_CNPJ, "
                                            "EM_FONE1, EM_COD_CIDADE) VALUES (2, 'MARIA APARECIDA SOUZA', 'MARIA APARECIDA SOUZA', "
