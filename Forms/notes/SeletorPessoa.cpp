@@ -32,6 +32,8 @@ void CandidatosPessoas::reabre()
 {
     Qry.close();
     Qry.open();
+    // Typing searches the whole list at every key: read it whole now, not at the first key.
+    Qry.recordCount();
     colCodigo_ = Qry.indiceCampo(QStringLiteral("CG_CODIGO"));
     colNome_ = Qry.indiceCampo(QStringLiteral("CG_NOME"));
     porCodigo_.clear();
