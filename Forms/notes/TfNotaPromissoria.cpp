@@ -162,6 +162,7 @@ TfNotaPromissoria::TfNotaPromissoria(QWidget *parent)
     montaTeclas();
 
     JanelaNotasCadastro::defineAberta(this);
+    JanelaNotasCredor::defineAberta(this);
 }
 
 TfNotaPromissoria::~TfNotaPromissoria()
@@ -176,6 +177,7 @@ TfNotaPromissoria::~TfNotaPromissoria()
         s->disconnect(this);
     }
     if (JanelaNotasCadastro::aberta() == this) JanelaNotasCadastro::defineAberta(nullptr);
+    if (JanelaNotasCredor::aberta() == this) JanelaNotasCredor::defineAberta(nullptr);
 }
 
 void TfNotaPromissoria::montaBarra()
@@ -488,13 +490,26 @@ void TfNotaPromissoria::CarregaTabelas()
     Dados::abre(dados().LookupEstados);
     Dados::abre(dados().LookupCidades);
     Dados::abre(dados().LookupEmpresasNP);
+    carregaCredores();
+    LkpCredor->setCurrentIndex(-1);
+    reabreLista();
+    CalculaContadores();
+}
+
+void TfNotaPromissoria::carregaCredores()
+{
     LkpCredor->clear();
     Query &emp = dados().LookupEmpresasNP;
     for (int i = 0; i < emp.recordCount(); ++i)
         LkpCredor->addItem(emp.valor(i, QStringLiteral("CREDOR")).toString(), emp.valor(i, QStringLiteral("EM_CODIGO")));
-    LkpCredor->setCurrentIndex(-1);
-    reabreLista();
-    CalculaContadores();
+}
+
+void TfNotaPromissoria::recebeCredor(int codigo)
+{
+    if (modo_ == Normal) return;
+    carregaCredores(); // the companies window has reopened the creditors' lookup
+    LkpCredor->setCurrentIndex(LkpCredor->findData(codigo));
+    EditCodVenda->setFocus();
 }
 
 void TfNotaPromissoria::reabreLista(int codigo)
@@ -599,6 +614,7 @@ void TfNotaPromissoria::closeEvent(QCloseEvent *e)
     }
     refrescaLembretes();
     JanelaNotasCadastro::defineAberta(nullptr);
+    JanelaNotasCredor::defineAberta(nullptr);
     QWidget::closeEvent(e);
 }
 

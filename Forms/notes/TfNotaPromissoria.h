@@ -13,6 +13,7 @@
 #include "Moeda.h"
 #include "Query.h"
 #include "RetornoCadastro.h"
+#include "RetornoCredor.h"
 #include "Transacao.h"
 
 #include <QDate>
@@ -40,7 +41,7 @@ class SeletorLocalidade;
 class SeletorPessoa;
 class TeclasNavegacao;
 
-class TfNotaPromissoria : public QWidget, public JanelaNovoRegistro, public JanelaNotasCadastro {
+class TfNotaPromissoria : public QWidget, public JanelaNovoRegistro, public JanelaNotasCadastro, public JanelaNotasCredor {
     Q_OBJECT
 public:
     enum Modo { Normal = 0, Inserindo = 1, Alterando = 2 };
@@ -108,6 +109,9 @@ public:
     // Hand-back of the persons window.
     void recalculaLimite() override { CalculaLimite(); }
     void recebePessoa(int retorno, int codigo, const QString &nome) override;
+    // JanelaNotasCredor: a company saved in the companies window while a note is edited.
+    bool editandoNota() const override { return modo_ != Normal; }
+    void recebeCredor(int codigo) override;
 
     // Slots of the search, payment and printing (the list's search area, " &Receber", the print
     // menu and the printing of a confirmed note).
@@ -142,6 +146,7 @@ private:
     void carregaRegistro(int codigo); // QryPrincipal with that installment (0: empty)
     void mostraRegistro();
     void reabreLista(int codigo = 0);
+    void carregaCredores(); // LkpCredor from LookupEmpresasNP
     void perguntaEmpresa();
     void refrescaLembretes();
     void habilitaBarra(bool habilita);

@@ -56,6 +56,7 @@ private Q_SLOTS:
     void cidadeCadastradaApareceNasDuasPracas();
     void pessoaDoBotaoMaisVoltaAoSeletor();
     void credorPreenchePracaECidade();
+    void empresaGravadaViraCredor();
 
     // test_notas_janela.cpp
     void usuarioRestritoSemEmissao();

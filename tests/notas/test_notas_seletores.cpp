@@ -1,5 +1,8 @@
 // The person and city pickers of the note window.
 
+#include "PainelEdicaoEmpresa.h"
+#include "SeletoresEndereco.h"
+#include "TfEmpresas.h"
 #include "test_notas.h"
 
 #include "AbridorJanelas.h"
@@ -170,5 +173,26 @@ void TstNotas::credorPreenchePracaECidade()
     QCOMPARE(j->Cidade->codigo(), 2);
     QCOMPARE(j->Cidade->Edit->text(), QStringLiteral("CAMPINAS"));
     QCOMPARE(j->QryPrincipal[QStringLiteral("NP_COD_PRACA")].asInteger(), 2);
+    verificaMensagens();
+}
+
+// A company saved in the companies window while a note is being issued becomes its creditor.
+void TstNotas::empresaGravadaViraCredor()
+{
+    auto j = abre();
+    j->ButNovo->click();
+    auto empresas = std::make_unique<TfEmpresas>();
+    empresas->setAttribute(Qt::WA_DeleteOnClose, false);
+    empresas->show();
+    empresas->ButNovo->click();
+    entra(empresas->Edicao->EditNome, QStringLiteral("NOVA CREDORA"));
+    entra(empresas->Edicao->EditCPF, QStringLiteral("11222333000181"));
+    empresas->Edicao->Endereco->defineUf(QStringLiteral("SP"));
+    empresas->ButGravar->click();
+    const int codigo = conta(QStringLiteral("select EM_CODIGO from EMPRESAS where EM_NOME='NOVA CREDORA'"));
+    QVERIFY(codigo > 0);
+    QCOMPARE(j->LkpCredor->currentData().toInt(), codigo);
+    QCOMPARE(j->LkpCredor->currentText(), QStringLiteral("NOVA CREDORA"));
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(j->EditCodVenda));
     verificaMensagens();
 }
