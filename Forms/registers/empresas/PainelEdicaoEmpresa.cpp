@@ -1,6 +1,7 @@
 #include "PainelEdicaoEmpresa.h"
 
 #include "CaixaTexto.h"
+#include "CamposFormulario.h"
 #include "DataEdit.h"
 #include "DocumentoPessoa.h"
 #include "ImagemLogotipo.h"
@@ -20,60 +21,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-namespace {
+using namespace CamposFormulario;
 
-QLineEdit *caixa(QWidget *pai, const char *nome, int tamanho, bool maiuscula = true)
-{
-    auto *e = new QLineEdit(pai);
-    e->setObjectName(QLatin1String(nome));
-    e->setMaxLength(tamanho);
-    if (maiuscula) maiusculas(e);
-    return e;
-}
-
-MaskEdit *mascarada(QWidget *pai, const char *nome, const QString &mascara)
-{
-    auto *e = new MaskEdit(mascara, pai);
-    e->setObjectName(QLatin1String(nome));
-    return e;
-}
-
-DataEdit *caixaData(QWidget *pai, const char *nome, bool somenteLeitura)
-{
-    auto *e = new DataEdit(pai);
-    e->setObjectName(QLatin1String(nome));
-    if (somenteLeitura) {
-        e->setReadOnly(true);
-        e->setFocusPolicy(Qt::NoFocus);
-        e->setStyleSheet(QStringLiteral("color: gray;"));
-    }
-    return e;
-}
-
-QLabel *rotulo(QWidget *pai, const QString &texto, const char *nome = nullptr)
-{
-    auto *l = new QLabel(texto, pai);
-    if (nome) l->setObjectName(QLatin1String(nome));
-    return l;
-}
-
-QLabel *link(QWidget *pai, const QString &texto, const char *nome)
-{
-    return rotulo(pai, QStringLiteral("<a href=\"#\">") + texto + QStringLiteral("</a>"), nome);
-}
-
-QWidget *seletor(QWidget *pai, SeletorLocalidade *s)
-{
-    auto *w = new QWidget(pai);
-    auto *h = new QHBoxLayout(w);
-    h->setContentsMargins(0, 0, 0, 0);
-    h->setSpacing(0);
-    h->addWidget(s->Edit, 1);
-    h->addWidget(s->But);
-    return w;
-}
-
-} // namespace
 
 PainelEdicaoEmpresa::PainelEdicaoEmpresa(QWidget *pai) : QTabWidget(pai)
 {
@@ -85,9 +34,7 @@ PainelEdicaoEmpresa::PainelEdicaoEmpresa(QWidget *pai) : QTabWidget(pai)
     addTab(aba, QStringLiteral("Informe os dados da empresa"));
 
     EditCodigo = caixa(aba, "EditCodigo", 10);
-    EditCodigo->setReadOnly(true);
-    EditCodigo->setFocusPolicy(Qt::NoFocus);
-    EditCodigo->setStyleSheet(QStringLiteral("color: gray;"));
+    somenteLeitura(EditCodigo);
     RadioFisica = new QRadioButton(QStringLiteral("Física"), aba);
     RadioFisica->setObjectName(QStringLiteral("RadioFisica"));
     RadioJuridica = new QRadioButton(QStringLiteral("Jurídica"), aba);
@@ -160,11 +107,11 @@ PainelEdicaoEmpresa::PainelEdicaoEmpresa(QWidget *pai) : QTabWidget(pai)
     g->addWidget(rotulo(aba, QStringLiteral("Estado")), l, 0);
     g->addWidget(Endereco->ComboEstado, l, 1);
     g->addWidget(rotulo(aba, QStringLiteral("Cidade")), l, 2);
-    g->addWidget(seletor(aba, Endereco->Cidade), l++, 3, 1, 3);
+    g->addWidget(Endereco->Cidade->linha(aba), l++, 3, 1, 3);
     g->addWidget(rotulo(aba, QStringLiteral("Bairro ")), l, 0);
-    g->addWidget(seletor(aba, Endereco->Bairro), l, 1, 1, 2);
+    g->addWidget(Endereco->Bairro->linha(aba), l, 1, 1, 2);
     g->addWidget(rotulo(aba, QStringLiteral("Endereço ")), l, 3);
-    g->addWidget(seletor(aba, Endereco->Logradouro), l++, 4, 1, 2);
+    g->addWidget(Endereco->Logradouro->linha(aba), l++, 4, 1, 2);
     g->addWidget(rotulo(aba, QStringLiteral("Número")), l, 0);
     g->addWidget(EditNumero, l, 1);
     g->addWidget(rotulo(aba, QStringLiteral("Complemento")), l, 2);

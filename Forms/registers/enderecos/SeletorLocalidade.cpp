@@ -9,6 +9,7 @@
 #include "uFuncoes.h"
 
 #include <QApplication>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -48,6 +49,17 @@ DadosTipo dadosTipo(SeletorLocalidade::Tipo t)
 QString entreAspas(const QString &t) { return QLatin1Char('"') + t + QLatin1Char('"'); }
 
 } // namespace
+
+QWidget *SeletorLocalidade::linha(QWidget *pai) const
+{
+    auto *w = new QWidget(pai);
+    auto *h = new QHBoxLayout(w);
+    h->setContentsMargins(0, 0, 0, 0);
+    h->setSpacing(0);
+    h->addWidget(Edit, 1);
+    h->addWidget(But);
+    return w;
+}
 
 SeletorLocalidade::SeletorLocalidade(Tipo tipo, const QString &nome, Transacao &tr, QWidget *pai)
     : QObject(pai), Qry(dados().DataBase, tr, this), tipo_(tipo)

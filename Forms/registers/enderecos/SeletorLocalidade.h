@@ -32,6 +32,9 @@ public:
     // Candidates: QryLocalizaCidades (by :UF), QryLocalizaBairros / QryLocalizaLogradouros (by :CIDADE).
     Query Qry;
 
+    // The box and its list button side by side, for a form's layout.
+    QWidget *linha(QWidget *pai) const;
+
     Tipo tipo() const { return tipo_; }
     // The chosen code, 0 when none.
     int codigo() const { return codigo_; }

@@ -2,6 +2,7 @@
 
 #include "AjusteTela.h"
 #include "CaixaTexto.h"
+#include "CamposFormulario.h"
 #include "ContatosCliente.h"
 #include "DataEdit.h"
 #include "DocumentoPessoa.h"
@@ -24,41 +25,8 @@
 #include <QToolButton>
 #include <QTableView>
 
-namespace {
+using namespace CamposFormulario;
 
-QLineEdit *caixa(QWidget *pai, const char *nome, int tamanho, bool maiuscula = true)
-{
-    auto *e = new QLineEdit(pai);
-    e->setObjectName(QLatin1String(nome));
-    e->setMaxLength(tamanho);
-    if (maiuscula) maiusculas(e);
-    return e;
-}
-
-QLabel *rotulo(QWidget *pai, const QString &texto, const char *nome = nullptr)
-{
-    auto *l = new QLabel(texto, pai);
-    if (nome) l->setObjectName(QLatin1String(nome));
-    return l;
-}
-
-QLabel *link(QWidget *pai, const QString &texto, const char *nome)
-{
-    return rotulo(pai, QStringLiteral("<a href=\"#\">") + texto + QStringLiteral("</a>"), nome);
-}
-
-QWidget *seletor(QWidget *pai, SeletorLocalidade *s)
-{
-    auto *w = new QWidget(pai);
-    auto *h = new QHBoxLayout(w);
-    h->setContentsMargins(0, 0, 0, 0);
-    h->setSpacing(0);
-    h->addWidget(s->Edit, 1);
-    h->addWidget(s->But);
-    return w;
-}
-
-} // namespace
 
 PainelEdicaoCliente::PainelEdicaoCliente(ContatosCliente *contatos, QWidget *pai) : QTabWidget(pai)
 {
@@ -69,9 +37,7 @@ PainelEdicaoCliente::PainelEdicaoCliente(ContatosCliente *contatos, QWidget *pai
     addTab(aba, QStringLiteral("Informe os dados do cliente"));
 
     EditCodigo = caixa(aba, "EditCodigo", 10);
-    EditCodigo->setReadOnly(true);
-    EditCodigo->setFocusPolicy(Qt::NoFocus);
-    EditCodigo->setStyleSheet(QStringLiteral("color: gray;"));
+    somenteLeitura(EditCodigo);
     EditReferencia = caixa(aba, "EditReferencia", 15);
     RadioFisica = new QRadioButton(QStringLiteral("Física"), aba);
     RadioFisica->setObjectName(QStringLiteral("RadioFisica"));
@@ -156,11 +122,11 @@ PainelEdicaoCliente::PainelEdicaoCliente(ContatosCliente *contatos, QWidget *pai
     g->addWidget(rotulo(aba, QStringLiteral("Estado")), l, 0);
     g->addWidget(Endereco->ComboEstado, l, 1);
     g->addWidget(rotulo(aba, QStringLiteral("Cidade")), l, 2);
-    g->addWidget(seletor(aba, Endereco->Cidade), l++, 3, 1, 3);
+    g->addWidget(Endereco->Cidade->linha(aba), l++, 3, 1, 3);
     g->addWidget(rotulo(aba, QStringLiteral("Bairro ")), l, 0);
-    g->addWidget(seletor(aba, Endereco->Bairro), l++, 1, 1, 5);
+    g->addWidget(Endereco->Bairro->linha(aba), l++, 1, 1, 5);
     g->addWidget(rotulo(aba, QStringLiteral("Endereço ")), l, 0);
-    g->addWidget(seletor(aba, Endereco->Logradouro), l++, 1, 1, 5);
+    g->addWidget(Endereco->Logradouro->linha(aba), l++, 1, 1, 5);
     g->addWidget(rotulo(aba, QStringLiteral("Número")), l, 0);
     g->addWidget(EditNumero, l, 1);
     g->addWidget(rotulo(aba, QStringLiteral("Complemento")), l, 2);

@@ -2,6 +2,7 @@
 
 #include "AjusteTela.h"
 #include "CaixaTexto.h"
+#include "CamposFormulario.h"
 #include "ContatosUsuario.h"
 #include "DataEdit.h"
 #include "MaskEdit.h"
@@ -21,38 +22,15 @@
 #include <QTableView>
 #include <QToolButton>
 
+using namespace CamposFormulario;
+
 namespace {
 
 const QString MascaraCPF = QStringLiteral("###.###.###-##;0;_");
 
-QLineEdit *caixa(QWidget *pai, const char *nome, int tamanho, bool maiuscula = true)
-{
-    auto *e = new QLineEdit(pai);
-    e->setObjectName(QLatin1String(nome));
-    e->setMaxLength(tamanho);
-    if (maiuscula) maiusculas(e);
-    return e;
-}
 
-QLabel *rotulo(QWidget *pai, const QString &texto) { return new QLabel(texto, pai); }
 
-DataEdit *caixaData(QWidget *pai, const char *nome)
-{
-    auto *d = new DataEdit(pai);
-    d->setObjectName(QLatin1String(nome));
-    return d;
-}
 
-QWidget *seletor(QWidget *pai, SeletorLocalidade *s)
-{
-    auto *w = new QWidget(pai);
-    auto *h = new QHBoxLayout(w);
-    h->setContentsMargins(0, 0, 0, 0);
-    h->setSpacing(0);
-    h->addWidget(s->Edit, 1);
-    h->addWidget(s->But);
-    return w;
-}
 
 // Rows of the grid: caption and area; the "Quitar" column only for notes.
 const QList<std::pair<const char *, const char *>> Areas{
@@ -90,9 +68,7 @@ QWidget *PaginasUsuario::montaDados()
     auto *p = new QWidget(this);
     p->setObjectName(QStringLiteral("PaginaDados"));
     EditCodigo = caixa(p, "EditCodigo", 10);
-    EditCodigo->setReadOnly(true);
-    EditCodigo->setFocusPolicy(Qt::NoFocus);
-    EditCodigo->setStyleSheet(QStringLiteral("color: gray;"));
+    somenteLeitura(EditCodigo);
     EditNome = caixa(p, "EditNome", 50);
     EditCPF = new MaskEdit(MascaraCPF, p);
     EditCPF->setObjectName(QStringLiteral("EditCPF"));
@@ -221,12 +197,12 @@ QWidget *PaginasUsuario::montaContatoEndereco()
     endereco->addWidget(rotulo(p, QStringLiteral("Est./ Cidade")), e, 0);
     auto *cidade = new QHBoxLayout;
     cidade->addWidget(Endereco->ComboEstado);
-    cidade->addWidget(seletor(p, Endereco->Cidade), 1);
+    cidade->addWidget(Endereco->Cidade->linha(p), 1);
     endereco->addLayout(cidade, e++, 1, 1, 3);
     endereco->addWidget(rotulo(p, QStringLiteral("Bairro ")), e, 0);
-    endereco->addWidget(seletor(p, Endereco->Bairro), e++, 1, 1, 3);
+    endereco->addWidget(Endereco->Bairro->linha(p), e++, 1, 1, 3);
     endereco->addWidget(rotulo(p, QStringLiteral("Endereço ")), e, 0);
-    endereco->addWidget(seletor(p, Endereco->Logradouro), e++, 1, 1, 3);
+    endereco->addWidget(Endereco->Logradouro->linha(p), e++, 1, 1, 3);
     endereco->addWidget(rotulo(p, QStringLiteral("Nº/ Compl.")), e, 0);
     auto *numero = new QHBoxLayout;
     numero->addWidget(EditNumero);

@@ -1,0 +1,27 @@
+#pragma once
+// The boxes and labels the edit panels of the registers build, named as the system names them
+// (objectName set), so that each panel states only its own layout.
+
+#include <QString>
+
+class DataEdit;
+class MaskEdit;
+class QLabel;
+class QLineEdit;
+class QWidget;
+
+namespace CamposFormulario {
+
+// A text box of `tamanho` characters at most, upper case unless told otherwise.
+QLineEdit *caixa(QWidget *pai, const char *nome, int tamanho, bool maiuscula = true);
+// A box with one of the system's mask strings ("99999\-999;0;_").
+MaskEdit *mascarada(QWidget *pai, const char *nome, const QString &mascara);
+// A date box; read only ones are grey and skipped by the focus.
+DataEdit *caixaData(QWidget *pai, const char *nome, bool somenteLeitura = false);
+QLabel *rotulo(QWidget *pai, const QString &texto, const char *nome = nullptr);
+// A label that reads as a link ("Pesquisar CEP"); its linkActivated signal acts.
+QLabel *link(QWidget *pai, const QString &texto, const char *nome);
+// Read only, grey and out of the focus order (the code boxes).
+void somenteLeitura(QWidget *campo);
+
+} // namespace CamposFormulario
