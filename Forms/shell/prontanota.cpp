@@ -10,6 +10,7 @@
 #include "DadosImpressao.h"
 #include "Mensagens.h"
 #include "MensagensJanelas.h"
+#include "TfBackup.h"
 #include "TfBairros.h"
 #include "TfCadastrosGerais.h"
 #include "TfCarregando.h"
@@ -53,6 +54,7 @@ void registraJanelas()
     AbridorJanelas::registra(TipoJanela::Bairros, [](QWidget *pai) { return new TfBairros(pai); });
     AbridorJanelas::registra(TipoJanela::Logradouros, [](QWidget *pai) { return new TfLogradouros(pai); });
     AbridorJanelas::registra(TipoJanela::CadastrosGerais, [](QWidget *pai) { return new TfCadastrosGerais(pai); });
+    AbridorJanelas::registra(TipoJanela::Backup, [](QWidget *pai) { return new TfBackup(pai); });
 }
 
 } // namespace
