@@ -50,6 +50,21 @@ const char *const SqlEnderecos =
 
 const QString Atualizacao::MsgDivergencia = QStringLiteral("Houve uma divergência entre linhas de atualização!");
 
+QStringList Atualizacao::parametrosAtualizacao()
+{
+    return BancoDados::parametrosPadrao() << QStringLiteral("force_write=0");
+}
+
+void Atualizacao::restauraEscritaForcada(BancoDados &banco)
+{
+    banco.desconecta();
+    banco.parametros = BancoDados::parametrosPadrao() << QStringLiteral("force_write=1");
+    banco.conecta();
+    banco.parametros = BancoDados::parametrosPadrao();
+}
+
+QString Atualizacao::comandoEnderecos() { return QString::fromLatin1(SqlEnderecos); }
+
 Atualizacao::Atualizacao(BancoDados &banco)
     : memoVerifica(ListaAtualizacao::memoVerifica()), memoExecuta(ListaAtualizacao::memoExecuta()), banco_(banco)
 {
@@ -154,7 +169,7 @@ void Atualizacao::refazEnderecos()
     total_ += lotes;
     if (progresso) progresso(feito_, total_);
     Query q(banco_, tr);
-    q.sql.defineTexto(QString::fromLatin1(SqlEnderecos));
+    q.sql.defineTexto(comandoEnderecos());
     for (qint64 inicio = de; inicio <= ate; inicio += PessoasPorLote) {
         q.defineParametro(QStringLiteral("DE"), inicio);
         q.defineParametro(QStringLiteral("ATE"), inicio + PessoasPorLote - 1);

@@ -28,6 +28,14 @@ public:
     const QList<int> &executados() const { return executados_; }
 
     static const QString MsgDivergencia;
+    // The connection parameters of the upgrade: the file's forced writes are off while it runs
+    // (several of its statements rewrite every row; the safety copy is made before it), and
+    // `restauraEscritaForcada` turns them on again by reconnecting.
+    static QStringList parametrosAtualizacao();
+    static void restauraEscritaForcada(BancoDados &banco);
+
+    // The full-address statement, for the persons whose code is between :DE and :ATE.
+    static QString comandoEnderecos();
 
 private:
     void criacaoTabelas();

@@ -18,15 +18,17 @@ void Instalacao::atualiza(const QString &arquivo, QDate hoje, int versao, const 
 {
     BancoDados banco;
     banco.nome = arquivo;
+    banco.parametros = Atualizacao::parametrosAtualizacao();
     banco.conecta();
     try {
         Atualizacao a(banco);
         a.progresso = progresso;
         a.executa(versao, hoje);
     } catch (...) {
-        try { banco.desconecta(); } catch (const ErroBD &) {}
+        try { Atualizacao::restauraEscritaForcada(banco); banco.desconecta(); } catch (const ErroBD &) {}
         throw;
     }
+    Atualizacao::restauraEscritaForcada(banco);
     banco.desconecta();
 }
 

@@ -153,7 +153,7 @@ void TfInstalora::progresso(int feito, int total)
 bool TfInstalora::ConfiguracoesGerais()
 {
     banco_->desconecta();
-    banco_->parametros = BancoDados::parametrosPadrao();
+    banco_->parametros = Atualizacao::parametrosAtualizacao();
     const bool silencioso = ModoAtualizSilencioso == QLatin1String("S");
     if (silencioso) {
         if (Server != QLatin1String("S")) return true;
@@ -177,9 +177,11 @@ bool TfInstalora::ConfiguracoesGerais()
         a.executa(Versao, hoje());
     } catch (const ErroBD &e) {
         // What was committed before the error stays; the next try starts over.
+        try { Atualizacao::restauraEscritaForcada(*banco_); } catch (const ErroBD &) {}
         mensagemErro(e.mensagem());
         return false;
     }
+    Atualizacao::restauraEscritaForcada(*banco_);
     return true;
 }
 

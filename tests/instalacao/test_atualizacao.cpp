@@ -240,6 +240,9 @@ private Q_SLOTS:
         b.nome = velha;
         a.conecta();
         b.conecta();
+        // The upgrade leaves the file's forced writes on, as a new database has them.
+        QCOMPARE(um(b, QStringLiteral("SELECT MON$FORCED_WRITES FROM MON$DATABASE")).toInt(), 1);
+        QCOMPARE(um(a, QStringLiteral("SELECT MON$FORCED_WRITES FROM MON$DATABASE")).toInt(), 1);
         const QStringList da = descreveEsquema(a), db = descreveEsquema(b);
         QVERIFY(da.size() > 200);
         QStringList soNova, soVelha;

@@ -86,6 +86,7 @@ private Q_SLOTS:
         QVERIFY(c.msg.verificaFim());
         QVERIFY(temColuna(c.inst.banco(), "CONFIGS", "CF_OBS_PROMIS"));
         QCOMPARE(um(c.inst.banco(), QStringLiteral("SELECT CF_VERSAO FROM CONFIGS")).toInt(), 20261210);
+        QCOMPARE(um(c.inst.banco(), QStringLiteral("SELECT MON$FORCED_WRITES FROM MON$DATABASE")).toInt(), 1);
         QCOMPARE(Registro::leTexto(QStringLiteral("ModoAtualizSilencioso")), QString());
         QCOMPARE(Registro::leTexto(QStringLiteral("RecenteInstal")), QStringLiteral("S"));
         QCOMPARE(w.LabelCarregando->text(), QStringLiteral("Começando a atualizar"));
