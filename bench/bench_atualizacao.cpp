@@ -107,6 +107,14 @@ int main(int argc, char **argv)
         const QString copia = arquivo + QStringLiteral(".motor.fdb");
         QFile::remove(copia);
         QFile::copy(arquivo, copia);
+        {
+            // The engine runs under the same conditions: forced writes off.
+            BancoDados c;
+            c.nome = copia;
+            c.parametros = Atualizacao::parametrosAtualizacao();
+            c.conecta();
+            c.desconecta();
+        }
 
         int passos = 0;
         qint64 ultimo = 0, maiorPausa = 0;

@@ -218,7 +218,9 @@ bool TfBackup::restaura(const QString &backup)
     // The database is back as it was: the program goes on with it.
     try {
         d.conecta();
-    } catch (const ErroBD &) {
+        Dados::abre(d.QryConfigs);
+    } catch (const ErroBD &e) {
+        mensagemErro(e.mensagem());
     }
     espera(1000);
     splash.fecha();
