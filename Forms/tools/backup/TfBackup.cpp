@@ -58,14 +58,14 @@ TfBackup::TfBackup(QWidget *parent) : QWidget(parent, Qt::Window)
     layout->addWidget(ButAjuda, 0, Qt::AlignRight);
     connect(ButAjuda, &QPushButton::clicked, this, &TfBackup::ButAjudaClick);
 
-    const Dados &d = dados();
+    Dados &d = dados();
     const QString banco = QStringLiteral(" Seu banco de dados é o arquivo  ") + d.PathBancoDados;
     LabelBanco->setText(banco);
     LabelBanco2->setText(banco);
     EditDestino->setText(d.PathBackup);
     QDate ultimo;
     if (d.QryConfigs.ativa() && !d.QryConfigs.isEmpty())
-        ultimo = const_cast<Query &>(d.QryConfigs)[QStringLiteral("CF_BACKUP")].asDate();
+        ultimo = d.QryConfigs[QStringLiteral("CF_BACKUP")].asDate();
     LabelUltimoBackup->setText(QStringLiteral("Último backup: ") + (ultimo.isValid() ? ultimo.toString(QStringLiteral("dd/MM/yyyy")) : QString()));
     for (QLineEdit *e : {EditDestino, EditArquivoBkp}) e->installEventFilter(this);
     resize(640, 460);
