@@ -15,6 +15,7 @@
 #include "uFuncoes.h"
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
@@ -24,6 +25,7 @@
 #include <QRadioButton>
 #include <QSettings>
 #include <QStackedWidget>
+#include <QThread>
 
 namespace {
 
@@ -147,13 +149,12 @@ void TfInstalora::progresso(int feito, int total)
 {
     BarraProgresso->setMaximum(total);
     BarraProgresso->setValue(feito);
-    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 bool TfInstalora::ConfiguracoesGerais()
 {
     banco_->desconecta();
-    banco_->parametros = Atualizacao::parametrosAtualizacao();
+    banco_->parametros = BancoDados::parametrosPadrao();
     const bool silencioso = ModoAtualizSilencioso == QLatin1String("S");
     if (silencioso) {
         if (Server != QLatin1String("S")) return true;
@@ -170,18 +171,49 @@ bool TfInstalora::ConfiguracoesGerais()
     }
     CopiaSeguranca();
     BarraProgresso->setVisible(true);
-    try {
-        Atualizacao a(*banco_);
-        a.aviso = [](const QString &t) { informacao(t); };
-        a.progresso = [this](int feito, int total) { progresso(feito, total); };
-        a.executa(Versao, hoje());
-    } catch (const ErroBD &e) {
-        // What was committed before the error stays; the next try starts over.
-        try { Atualizacao::restauraEscritaForcada(*banco_); } catch (const ErroBD &) {}
-        mensagemErro(e.mensagem());
+
+    // The upgrade runs on a connection of its own in a worker thread (it takes tens of seconds
+    // on a large database); the window is painted and the bar moves meanwhile.
+    const QString nome = banco_->nome;
+    const QDate dia = hoje();
+    const int versao = Versao;
+    banco_->desconecta();
+    QString erro;
+    QThread *trabalho = QThread::create([&] {
+        BancoDados b;
+        b.nome = nome;
+        b.parametros = Atualizacao::parametrosAtualizacao();
+        try {
+            b.conecta();
+            Atualizacao a(b);
+            a.aviso = [this](const QString &t) {
+                QMetaObject::invokeMethod(this, [t] { informacao(t); }, Qt::BlockingQueuedConnection);
+            };
+            a.progresso = [this](int feito, int total) {
+                QMetaObject::invokeMethod(this, [this, feito, total] { progresso(feito, total); }, Qt::QueuedConnection);
+            };
+            a.executa(versao, dia);
+        } catch (const ErroBD &e) {
+            // What was committed before the error stays; the next try starts over.
+            erro = e.mensagem();
+        }
+        try {
+            if (b.conectado()) Atualizacao::restauraEscritaForcada(b);
+            b.desconecta();
+        } catch (const ErroBD &) {
+        }
+    });
+    QEventLoop espera;
+    connect(trabalho, &QThread::finished, &espera, &QEventLoop::quit);
+    trabalho->start();
+    espera.exec(QEventLoop::ExcludeUserInputEvents);
+    trabalho->wait();
+    delete trabalho;
+    QCoreApplication::sendPostedEvents(this);
+    if (!erro.isEmpty()) {
+        mensagemErro(erro);
         return false;
     }
-    Atualizacao::restauraEscritaForcada(*banco_);
     return true;
 }
 
