@@ -16,7 +16,7 @@ int main(int argc, char **argv)
     {
         TfInstalora janela;
         janela.show();
-        if (janela.isVisible()) r = app.exec();
+        r = app.exec();
     }
     Mensagens::instala(nullptr);
     return r;

@@ -23,6 +23,7 @@
 #include <QScreen>
 #include <QStackedWidget>
 #include <QStyle>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -181,9 +182,14 @@ QWidget *TfInstalora::montaCarregando()
 {
     auto *p = nomeado(new QWidget(this), "PainelCarregando");
     auto *g = new QVBoxLayout(p);
-    LabelCarregando = nomeado(texto({}, p), "LabelCarregando");
+    LabelCarregando = nomeado(new QLabel(p), "LabelCarregando");
+    QFont fonte = LabelCarregando->font();
+    fonte.setPointSize(fonte.pointSize() + 6);
+    fonte.setBold(true);
+    LabelCarregando->setFont(fonte);
+    LabelCarregando->setAlignment(Qt::AlignCenter);
     g->addStretch();
-    g->addWidget(LabelCarregando, 0, Qt::AlignCenter);
+    g->addWidget(LabelCarregando);
     g->addStretch();
     return p;
 }
@@ -209,10 +215,10 @@ void TfInstalora::escolheTerminal()
 void TfInstalora::showEvent(QShowEvent *e)
 {
     QWidget::showEvent(e);
-    if (!iniciado) {
-        iniciado = true;
-        inicia();
-    }
+    // Once the window is on screen: the silent update shows its panel while it works.
+    if (!iniciado) QTimer::singleShot(0, this, [this] {
+        if (!iniciado) inicia();
+    });
 }
 
 void TfInstalora::closeEvent(QCloseEvent *e)

@@ -51,9 +51,9 @@ public:
     QString caminhoChave;   // the settings key in use
     QString hostConexao;    // host of the upgrade's connection in interactive network mode
     bool acento = false;    // a computer name examined by the save step had an accented letter
-    bool iniciado = false;  // the start ran (it runs once, when the window is first shown)
+    bool iniciado = false;  // the start ran (it runs once, after the window is first shown)
 
-    // The start of the window (also run by showEvent the first time).
+    // The start of the window (run once the window is first shown, unless it ran before).
     void inicia();
     void ButGravaApelidoClick();
     void ButGravarClick();

@@ -129,6 +129,7 @@ private Q_SLOTS:
         c.msg.espera(QStringLiteral("(valor Versao)"));
         TfInstalora w;
         w.show();
+        QTRY_VERIFY(w.iniciado);
         QVERIFY(c.msg.verificaFim());
         QVERIFY(!w.isVisible());
         QCOMPARE(Registro::leTexto(QStringLiteral("ModoAtualizSilencioso")), QStringLiteral("S"));
@@ -192,6 +193,7 @@ private Q_SLOTS:
         Cenario c;
         TfInstalora w;
         w.show();
+        QTRY_VERIFY(w.iniciado);
         QVERIFY(w.CheckServidor->isChecked());
         QVERIFY(w.GrupoServidor->isVisible() && !w.GrupoTerminal->isVisible());
         w.EditNome1->setText(QStringLiteral("LOJA"));
@@ -240,6 +242,7 @@ private Q_SLOTS:
         Cenario c(false);
         TfInstalora w;
         w.show();
+        QTRY_VERIFY(w.iniciado);
         QVERIFY(!w.close());
         QVERIFY(w.isVisible());
         w.LabelSair->clicado();
