@@ -64,7 +64,7 @@ Instalacao::Resultado Instalacao::prepara(const QString &pasta, QDate hoje, cons
 {
     Resultado r;
     QDir raiz(pasta);
-    for (const char *sub : {"Dados", "Relatorios", "Backup"}) raiz.mkpath(QLatin1String(sub));
+    for (const char *sub : {"Dados", "Relatorios", "Backup", "BKP"}) raiz.mkpath(QLatin1String(sub));
 
     const QString banco = raiz.filePath(QStringLiteral("Dados/BD.FDB"));
     if (!QFile::exists(banco)) {

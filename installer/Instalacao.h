@@ -1,8 +1,8 @@
 #pragma once
 // Builds an installation the way the setup program does: the program folder with its
-// Dados, Relatorios and Backup folders, the database file made from the schema and brought
-// through the upgrade as Instalora runs it, and the registry values of a stand-alone
-// (embedded) installation.
+// Dados, Relatorios, Backup and BKP (Instalora's safety copies) folders, the database file
+// made from the schema and brought through the upgrade as Instalora runs it, and the
+// registry values of a stand-alone (embedded) installation.
 
 #include <QDate>
 #include <QString>
