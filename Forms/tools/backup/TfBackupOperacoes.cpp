@@ -6,6 +6,7 @@
 #include "CopiaBanco.h"
 #include "Dados.h"
 #include "ErroBD.h"
+#include "JanelaPrincipal.h"
 #include "Mensagens.h"
 #include "Plataforma.h"
 #include "Registro.h"
@@ -72,6 +73,7 @@ void TfBackup::ButGeraBackupClick()
     ocupado_ = true;
     const auto fim = qScopeGuard([&] { ocupado_ = false; });
     splash.mostra(QStringLiteral("Processando Backup!"));
+    if (JanelaPrincipal *j = JanelaPrincipal::atual()) j->ParaLembretes();
     LabelStatus->setText(QStringLiteral("Processando Backup!"));
     habilita(false);
     progresso(ListaProgresso, QStringLiteral("Preparando para gerar o backup..."));
@@ -186,6 +188,7 @@ bool TfBackup::restaura(const QString &backup)
     }
 
     progresso(ListaProgressoRest, QStringLiteral("Desconectando com a base de dados"));
+    if (JanelaPrincipal *j = JanelaPrincipal::atual()) j->ParaLembretes();
     d.FechaTabelas();
     espera(3000);
 
