@@ -289,15 +289,62 @@ private Q_SLOTS:
         QCOMPARE(um(b, QStringLiteral("SELECT MAX(NP_SEQ) + 1 FROM NOTAPROMISSORIA")).toInt() * 4, parcelas);
     }
 
-    void restauracaoRecusaArquivoTruncado()
+    void recusasDaRestauracao_data()
     {
+        QTest::addColumn<QString>("arquivo");
+        QTest::addColumn<QString>("mensagem");
+        QTest::newRow("vazio") << "" << "Informe o local onde está o arquivo de backup que deseja restaurar!";
+        QTest::newRow("pasta inexistente") << "@/nao/existe/BD.FDB" << "Este caminho ou pasta não existe.";
+        QTest::newRow("o próprio banco") << "@banco" << "Este é o arquivo atual do Banco de Dados.";
+        QTest::newRow("extensão zip") << "@/BD.zip" << "A extensão do arquivo deve ser \"FDB\"!";
+    }
+    void recusasDaRestauracao()
+    {
+        QFETCH(QString, arquivo);
+        QFETCH(QString, mensagem);
         Cenario c;
-        c.fazBackup(c.pastaDestino());
+        if (arquivo == QLatin1String("@banco")) arquivo = c.inst.banco();
+        else arquivo.replace(QLatin1Char('@'), c.destino.path());
+        const QByteArray antes = resumo(c.inst.banco());
+        TfBackup w;
+        w.preparaPagina(PaginaBackup::Restauracao, false);
+        w.EditArquivoBkp->setText(arquivo);
+        c.msg.espera(mensagem);
+        w.ButRestauraClick();
+        QVERIFY(c.msg.verificaFim());
+        QVERIFY(!ResultadoBackup::concluido);
+        QVERIFY(c.dm->DataBase.conectado());
+        QCOMPARE(resumo(c.inst.banco()), antes);
+    }
+
+    // A file that is not a readable database of this system is refused before the database is touched.
+    void restauracaoRecusaArquivoInvalido_data()
+    {
+        QTest::addColumn<QString>("tipo");
+        QTest::newRow("backup truncado") << "truncado";
+        QTest::newRow("texto com nome de banco") << "texto";
+        QTest::newRow("banco de outro sistema") << "outro";
+    }
+    void restauracaoRecusaArquivoInvalido()
+    {
+        QFETCH(QString, tipo);
+        Cenario c;
         const QString copia = c.destino.filePath(QStringLiteral("BD.FDB"));
-        QFile f(copia);
-        QVERIFY(f.open(QIODevice::ReadWrite));
-        QVERIFY(f.resize(f.size() / 2));
-        f.close();
+        if (tipo == QLatin1String("truncado")) {
+            c.fazBackup(c.pastaDestino());
+            QFile f(copia);
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            QVERIFY(f.resize(f.size() / 2));
+        } else if (tipo == QLatin1String("texto")) {
+            QFile f(copia);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("isto não é um banco de dados\n");
+        } else {
+            BancoDados b;
+            b.cria(copia);
+            b.executa(QStringLiteral("CREATE TABLE CLIENTES (ID INTEGER)"));
+            b.desconecta();
+        }
         const QByteArray antes = resumo(c.inst.banco());
         TfBackup w;
         w.preparaPagina(PaginaBackup::Restauracao, false);
@@ -310,7 +357,6 @@ private Q_SLOTS:
         QVERIFY(!ResultadoBackup::concluido);
         QVERIFY(c.dm->DataBase.conectado());
         QCOMPARE(resumo(c.inst.banco()), antes);
-        QVERIFY(!QFile::exists(c.inst.pasta() + QStringLiteral("/Dados/BDANTESREST.FDB")));
         QCOMPARE(QDir(c.inst.pasta() + QStringLiteral("/Dados")).entryList(QDir::Files), QStringList{QStringLiteral("BD.FDB")});
     }
 
