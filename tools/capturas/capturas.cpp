@@ -2,6 +2,8 @@
 //   capturas <folder>      (run under a display, e.g. xvfb-run; see docs/capturas.md)
 // Works on a temporary installation; nothing of the user's own installation is touched.
 
+#include "TfBackup.h"
+#include "TfInstalora.h"
 #include "Dados.h"
 #include "DadosImpressao.h"
 #include "Instalacao.h"
@@ -192,6 +194,23 @@ int main(int argc, char **argv)
     cadastro<TfBairros>(QStringLiteral("bairros.png"), QStringLiteral("RelacaoBairros"));
     cadastro<TfLogradouros>(QStringLiteral("logradouros.png"), QStringLiteral("RelacaoLogradouros"));
     pessoas();
+
+    {
+        TfBackup b;
+        b.setAttribute(Qt::WA_DeleteOnClose, false);
+        b.preparaPagina(PaginaBackup::Backup, false);
+        b.show();
+        grava(&b, QStringLiteral("backup.png"));
+        b.preparaPagina(PaginaBackup::Restauracao, false);
+        grava(&b, QStringLiteral("restauracao.png"));
+        b.close();
+    }
+    {
+        TfInstalora i;
+        i.show();
+        grava(&i, QStringLiteral("instalora.png"));
+        i.Sair();
+    }
 
     principal.reset();
     Mensagens::instala(nullptr);
