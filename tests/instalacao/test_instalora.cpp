@@ -215,6 +215,28 @@ private Q_SLOTS:
         QVERIFY(!w.isVisible());
     }
 
+    // The server's own name carries the upgrade's network connection, unless it has an accented letter.
+    void hostDaConexaoDoServidor_data()
+    {
+        QTest::addColumn<QString>("nome");
+        QTest::addColumn<QString>("host");
+        QTest::newRow("sem acento") << "LOJA" << "LOJA";
+        QTest::newRow("com acento") << "ESTAÇÃO" << "127.0.0.1";
+    }
+    void hostDaConexaoDoServidor()
+    {
+        QFETCH(QString, nome);
+        QFETCH(QString, host);
+        Cenario c(false);
+        TfInstalora w;
+        w.inicia();
+        w.EditNome1->setText(nome);
+        w.EditIP1->setText(QStringLiteral("192.168.0.2"));
+        w.ButGravar->click();
+        QCOMPARE(w.hostConexao, host);
+        QCOMPARE(w.Paineis->currentWidget(), w.TabLocalRede);
+    }
+
     // A server name with an accented letter: the terminal keeps the server's IP address as its name.
     void terminalComNomeAcentuado()
     {
