@@ -16,7 +16,7 @@ namespace {
 constexpr qint64 PosicaoFlags = 42;
 constexpr quint16 MascaraBackup = 0x0C00;
 constexpr quint16 BackupTravado = 0x0400;
-constexpr int Tentativas = 3;
+constexpr int Tentativas = 5;
 
 bool copiaBytes(const QString &origem, const QString &destino)
 {
