@@ -50,6 +50,7 @@ private:
     bool ehArquivoBanco(const QString &caminho) const;
     void avisaMaster();
     bool confirmaSubstituicao(const QString &arquivo);
+    QString copiaNoFundo(const QString &arquivo);
     bool restaura(const QString &backup);
 
     bool modoFechamento_ = false;

@@ -3,6 +3,7 @@
 #include "TfBackup.h"
 
 #include "Caminhos.h"
+#include "BancoDados.h"
 #include "CopiaBanco.h"
 #include "Dados.h"
 #include "ErroBD.h"
@@ -20,7 +21,10 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QCoreApplication>
+#include <QEventLoop>
 #include <QScopeGuard>
+#include <QThread>
 
 namespace {
 const QString MsgFecheOutros = QStringLiteral("Atenção, se você tiver o programa aberto\rem outro computador, feche-o agora!");
@@ -36,6 +40,38 @@ bool TfBackup::confirmaSubstituicao(const QString &arquivo)
     if (!QFile::exists(arquivo) || QDir::cleanPath(arquivoDialogoBkp_) == QDir::cleanPath(arquivo)) return true;
     return perguntaSimNao(QStringLiteral("O arquivo %1 já existe.\rDeseja substituí-lo?").arg(QDir::toNativeSeparators(arquivo)),
                           QStringLiteral("Confirmar"));
+}
+
+// The copy and its check on a connection of their own in a worker thread (a large database
+// takes seconds); the window is painted and the progress list grows meanwhile.
+QString TfBackup::copiaNoFundo(const QString &arquivo)
+{
+    const BancoDados &principal = dados().DataBase;
+    const QString nome = principal.nome, banco = arquivoBanco();
+    const QStringList parametros = principal.parametros;
+    QString problema;
+    QThread *trabalho = QThread::create([&] {
+        BancoDados b;
+        b.nome = nome;
+        b.parametros = parametros;
+        try {
+            b.conecta();
+            problema = CopiaBanco::gera(b, banco, arquivo, [this](const QString &t) {
+                QMetaObject::invokeMethod(this, [this, t] { progresso(ListaProgresso, t); }, Qt::QueuedConnection);
+            });
+            b.desconecta();
+        } catch (const ErroBD &e) {
+            problema = e.mensagem();
+        }
+    });
+    QEventLoop espera;
+    connect(trabalho, &QThread::finished, &espera, &QEventLoop::quit);
+    trabalho->start();
+    espera.exec(QEventLoop::ExcludeUserInputEvents);
+    trabalho->wait();
+    delete trabalho;
+    QCoreApplication::sendPostedEvents(this);
+    return problema;
 }
 
 void TfBackup::ButGeraBackupClick()
@@ -82,7 +118,7 @@ void TfBackup::ButGeraBackupClick()
 
     QString problema;
     if (!confirmaSubstituicao(arquivo)) problema = QStringLiteral("Backup cancelado.");
-    else problema = CopiaBanco::gera(dados().DataBase, arquivoBanco(), arquivo, [&](const QString &t) { progresso(ListaProgresso, t); });
+    else problema = copiaNoFundo(arquivo);
 
     if (!problema.isEmpty()) {
         progresso(ListaProgresso, QStringLiteral("Não foi possível fazer o backup!"), true);
