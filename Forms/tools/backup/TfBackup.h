@@ -5,6 +5,7 @@
 #include "GanchosJanelas.h"
 
 #include <QWidget>
+#include <functional>
 
 class QLabel;
 class QLineEdit;
@@ -51,6 +52,7 @@ private:
     void avisaMaster();
     bool confirmaSubstituicao(const QString &arquivo);
     QString copiaNoFundo(const QString &arquivo);
+    void emSegundoPlano(const std::function<void()> &trabalho);
     bool restaura(const QString &backup);
 
     bool modoFechamento_ = false;

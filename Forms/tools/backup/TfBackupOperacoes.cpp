@@ -42,15 +42,28 @@ bool TfBackup::confirmaSubstituicao(const QString &arquivo)
                           QStringLiteral("Confirmar"));
 }
 
-// The copy and its check on a connection of their own in a worker thread (a large database
-// takes seconds); the window is painted and the progress list grows meanwhile.
+// Long file work in a worker thread (a large database takes seconds); the window is painted and
+// its progress list grows meanwhile. Keys and clicks wait until it ends.
+void TfBackup::emSegundoPlano(const std::function<void()> &trabalho)
+{
+    QThread *t = QThread::create(trabalho);
+    QEventLoop espera;
+    connect(t, &QThread::finished, &espera, &QEventLoop::quit);
+    t->start();
+    espera.exec(QEventLoop::ExcludeUserInputEvents);
+    t->wait();
+    delete t;
+    QCoreApplication::sendPostedEvents(this);
+}
+
+// The copy and its check, on a connection of their own.
 QString TfBackup::copiaNoFundo(const QString &arquivo)
 {
     const BancoDados &principal = dados().DataBase;
     const QString nome = principal.nome, banco = arquivoBanco();
     const QStringList parametros = principal.parametros;
     QString problema;
-    QThread *trabalho = QThread::create([&] {
+    emSegundoPlano([&] {
         BancoDados b;
         b.nome = nome;
         b.parametros = parametros;
@@ -64,13 +77,6 @@ QString TfBackup::copiaNoFundo(const QString &arquivo)
             problema = e.mensagem();
         }
     });
-    QEventLoop espera;
-    connect(trabalho, &QThread::finished, &espera, &QEventLoop::quit);
-    trabalho->start();
-    espera.exec(QEventLoop::ExcludeUserInputEvents);
-    trabalho->wait();
-    delete trabalho;
-    QCoreApplication::sendPostedEvents(this);
     return problema;
 }
 
@@ -210,8 +216,10 @@ bool TfBackup::restaura(const QString &backup)
     // The backup is copied beside the database and opened before the database is touched.
     QFile::remove(chegando);
     QString problema;
-    if (!QFile::copy(backup, chegando)) problema = QStringLiteral("O arquivo de backup não pôde ser lido.");
-    else problema = CopiaBanco::confere(chegando);
+    emSegundoPlano([&] {
+        if (!QFile::copy(backup, chegando)) problema = QStringLiteral("O arquivo de backup não pôde ser lido.");
+        else problema = CopiaBanco::confere(chegando);
+    });
     if (!problema.isEmpty()) {
         QFile::remove(chegando);
         splash.fecha();
