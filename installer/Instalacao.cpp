@@ -1,6 +1,9 @@
 #include "Instalacao.h"
 
+#include "Atualizacao.h"
+#include "BancoDados.h"
 #include "Caminhos.h"
+#include "ErroBD.h"
 #include "Esquema.h"
 #include "Registro.h"
 
@@ -10,6 +13,35 @@
 namespace {
 QString comBarra(const QString &pasta) { return QDir::cleanPath(pasta) + QLatin1Char('/'); }
 } // namespace
+
+void Instalacao::atualiza(const QString &arquivo, QDate hoje, int versao, const std::function<void(int, int)> &progresso)
+{
+    BancoDados banco;
+    banco.nome = arquivo;
+    banco.parametros = Atualizacao::parametrosAtualizacao();
+    banco.conecta();
+    try {
+        Atualizacao a(banco);
+        a.progresso = progresso;
+        a.executa(versao, hoje);
+    } catch (...) {
+        try { Atualizacao::restauraEscritaForcada(banco); banco.desconecta(); } catch (const ErroBD &) {}
+        throw;
+    }
+    Atualizacao::restauraEscritaForcada(banco);
+    banco.desconecta();
+}
+
+void Instalacao::criaBanco(const QString &arquivo, QDate hoje, const std::function<void(int, int)> &progresso)
+{
+    Esquema::criaBanco(arquivo, hoje, progresso);
+    try {
+        atualiza(arquivo, hoje, Esquema::Versao, progresso);
+    } catch (...) {
+        QFile::remove(arquivo);
+        throw;
+    }
+}
 
 void Instalacao::escreveRegistro(const QString &pasta)
 {
@@ -32,7 +64,7 @@ Instalacao::Resultado Instalacao::prepara(const QString &pasta, QDate hoje, cons
 {
     Resultado r;
     QDir raiz(pasta);
-    for (const char *sub : {"Dados", "Relatorios", "Backup"}) raiz.mkpath(QLatin1String(sub));
+    for (const char *sub : {"Dados", "Relatorios", "Backup", "BKP"}) raiz.mkpath(QLatin1String(sub));
 
     const QString banco = raiz.filePath(QStringLiteral("Dados/BD.FDB"));
     if (!QFile::exists(banco)) {
@@ -40,7 +72,7 @@ Instalacao::Resultado Instalacao::prepara(const QString &pasta, QDate hoje, cons
             QFile::copy(modelo, banco);
             QFile(banco).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
         } else {
-            Esquema::criaBanco(banco, hoje, progresso);
+            criaBanco(banco, hoje, progresso);
         }
         r.bancoCriado = true;
     }

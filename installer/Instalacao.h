@@ -1,6 +1,7 @@
 #pragma once
 // Builds an installation the way the setup program does: the program folder with its
-// Dados, Relatorios and Backup folders, the database file made from the schema, and the
+// Dados, Relatorios, Backup and BKP (Instalora's safety copies) folders, the database file
+// made from the schema and brought through the upgrade as Instalora runs it, and the
 // registry values of a stand-alone (embedded) installation.
 
 #include <QDate>
@@ -13,6 +14,14 @@ struct Resultado {
     bool bancoCriado = false;
     bool registroEscrito = false;
 };
+
+// Creates `arquivo` from the schema with the delivered rows, then runs the upgrade on it, so
+// that a new database ends in the schema of an upgraded one. Throws ErroBD; a half-made file
+// is removed. `progresso` receives (done, total) of each of the two stages.
+void criaBanco(const QString &arquivo, QDate hoje, const std::function<void(int, int)> &progresso = {});
+
+// Runs the upgrade on the database file `arquivo` (embedded). Throws ErroBD.
+void atualiza(const QString &arquivo, QDate hoje, int versao, const std::function<void(int, int)> &progresso = {});
 
 // `pasta` is the program folder (…/Prontanota). Existing files and values are kept.
 // `modelo`, when given and present, is copied instead of creating the database from the schema.

@@ -18,13 +18,13 @@ int main(int argc, char **argv)
     try {
         if (args.size() == 3 && args.at(1) == QLatin1String("--modelo")) {
             QFile::remove(args.at(2));
-            Esquema::criaBanco(args.at(2), QDate::currentDate());
+            Instalacao::criaBanco(args.at(2), QDate::currentDate());
             return 0;
         }
         if (args.size() == 3 && args.at(1) == QLatin1String("--instalacao")) {
             const auto r = Instalacao::prepara(args.at(2), QDate::currentDate(), {}, [&](int feito, int total) {
                 if (feito == total || feito % 20 == 0)
-                    saida << "Criando o banco de dados: " << feito << '/' << total << '\n' << Qt::flush;
+                    saida << "Preparando o banco de dados: " << feito << '/' << total << '\n' << Qt::flush;
             });
             if (r.bancoCriado) saida << "Banco de dados criado em " << args.at(2) << "/Dados/BD.FDB\n";
             if (r.registroEscrito) saida << "Configuração da instalação gravada.\n";

@@ -46,12 +46,16 @@ QByteArray BancoDados::dpb(bool criar) const
     struct Tag { const char *nome; unsigned char tag; };
     static const Tag tags[] = {{"user_name", isc_dpb_user_name}, {"password", isc_dpb_password},
                                {"sql_role_name", isc_dpb_sql_role_name}, {"lc_ctype", isc_dpb_lc_ctype}};
+    // Settings of the database file that a connection may change (the administrator's).
+    static const Tag numeros[] = {{"force_write", isc_dpb_force_write}, {"num_buffers", isc_dpb_num_buffers}};
     for (const QString &linha : parametros) {
         const qsizetype igual = linha.indexOf(QLatin1Char('='));
         const QString chave = linha.left(igual).trimmed().toLower();
         const QByteArray valor = Win1252::codifica(linha.mid(igual + 1));
         for (const Tag &t : tags)
             if (chave == QLatin1String(t.nome)) b->insertString(&st, t.tag, valor.constData());
+        for (const Tag &t : numeros)
+            if (chave == QLatin1String(t.nome)) b->insertInt(&st, t.tag, linha.mid(igual + 1).trimmed().toInt());
     }
     b->insertInt(&st, isc_dpb_sql_dialect, 3);
     if (criar) {

@@ -23,7 +23,7 @@ public:
     static QString nomeEmbarcado();
 
     QString nome;           // database name as given to the client library
-    QStringList parametros; // "name=value" lines
+    QStringList parametros; // "name=value" lines; besides the four, "force_write=0|1" and "num_buffers=N"
 
     // Attaches with `nome` and `parametros` (dialect 3). Throws ErroBD; stays closed on failure.
     void conecta();

@@ -25,6 +25,8 @@ public:
     virtual void mostraComputador(const QString &nome, const QString &ip) = 0;
     // Instalora was started for a silent update during this run.
     virtual bool atualizacaoSilenciosaIniciada() const = 0;
+    // Stops the reminder timer (backup and restore).
+    virtual void ParaLembretes() {}
     // Restore of a backup (the login's restore link).
     virtual void RestaurarBD() = 0;
     // Parent of the other windows (they are Qt::Window children of it).

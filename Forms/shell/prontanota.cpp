@@ -10,6 +10,7 @@
 #include "DadosImpressao.h"
 #include "Mensagens.h"
 #include "MensagensJanelas.h"
+#include "TfBackup.h"
 #include "TfBairros.h"
 #include "TfCadastrosGerais.h"
 #include "TfNotaPromissoria.h"
@@ -59,6 +60,7 @@ void registraJanelas()
     AbridorJanelas::registra(TipoJanela::Empresas, [](QWidget *pai) { return new TfEmpresas(pai); });
     AbridorJanelas::registra(TipoJanela::Usuarios, [](QWidget *pai) { return new TfUsuarios(pai); });
     AbridorJanelas::registra(TipoJanela::NotaPromissoria, [](QWidget *pai) { return new TfNotaPromissoria(pai); });
+    AbridorJanelas::registra(TipoJanela::Backup, [](QWidget *pai) { return new TfBackup(pai); });
 }
 
 } // namespace

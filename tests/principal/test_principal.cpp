@@ -723,6 +723,21 @@ private Q_SLOTS:
         }
     }
 
+    // Without a backup window "Backup e Sair" does not end the program as if it had made one.
+    void backupESairSemJanela()
+    {
+        AbridorJanelas::remove(TipoJanela::Backup);
+        dm->Server = QStringLiteral("S");
+        fp->Tag = 1;
+        fp->show();
+        msg->esperaSair(1);
+        msg->espera(QStringLiteral("Feche todas as telas para efetuar o Backup!"));
+        msg->espera(QStringLiteral("Não foi possível abrir a tela de Backup."));
+        QVERIFY(!fp->close());
+        QVERIFY(!Aplicacao::programaEncerrado());
+        QVERIFY(fp->isVisible());
+    }
+
     // --- the windows opened from the main window
 
     void janelasPorTipo()

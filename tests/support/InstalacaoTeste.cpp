@@ -36,7 +36,7 @@ QString InstalacaoTeste::modelo()
         if (!QFile::exists(arquivo)) {
             const QString temp = arquivo + QStringLiteral(".tmp");
             QFile::remove(temp);
-            Esquema::criaBanco(temp, QDate::currentDate());
+            Instalacao::criaBanco(temp, QDate::currentDate());
             QFile::rename(temp, arquivo);
         }
     }

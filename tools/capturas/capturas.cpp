@@ -3,6 +3,8 @@
 // Works on a temporary installation; nothing of the user's own installation is touched.
 
 #include "AbridorJanelas.h"
+#include "TfBackup.h"
+#include "TfInstalora.h"
 #include "Dados.h"
 #include "DadosImpressao.h"
 #include "Instalacao.h"
@@ -276,6 +278,23 @@ int main(int argc, char **argv)
                                            "'F', '52998224725', '27999887766', 100)"));
     modulo.DataBase.executa(QStringLiteral("SET GENERATOR COD_EMPRESAS TO 2"));
     empresas(*principal, temp.path());
+
+    {
+        TfBackup b;
+        b.setAttribute(Qt::WA_DeleteOnClose, false);
+        b.preparaPagina(PaginaBackup::Backup, false);
+        b.show();
+        grava(&b, QStringLiteral("backup.png"));
+        b.preparaPagina(PaginaBackup::Restauracao, false);
+        grava(&b, QStringLiteral("restauracao.png"));
+        b.close();
+    }
+    {
+        TfInstalora i;
+        i.show();
+        grava(&i, QStringLiteral("instalora.png"));
+        i.Sair();
+    }
 
     principal.reset();
     Mensagens::instala(nullptr);

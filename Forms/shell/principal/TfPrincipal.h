@@ -50,7 +50,7 @@ public:
     void RodaAtualizadorSilencioso();
     // Stops the notice board (its timer and its own connection) before the main connection
     // closes or the database is replaced.
-    void ParaLembretes();
+    void ParaLembretes() override;
     // The orderly end; true when the program ends (the main window may close).
     bool FechamentoPrograma();
     void AjudaSistema() override;

@@ -152,7 +152,11 @@ bool TfPrincipal::FechamentoPrograma()
             } else {
                 informacao(QStringLiteral("Feche todas as telas para efetuar o Backup!"));
                 ResultadoBackup::concluido = false;
-                if (!janelaAberta(TipoJanela::Backup)) abreBackup(false, true);
+                // No "Backup e Sair" that ends the program without a backup window.
+                if (!janelaAberta(TipoJanela::Backup) && !abreBackup(false, true)) {
+                    informacao(QStringLiteral("Não foi possível abrir a tela de Backup. O programa continua aberto."));
+                    return false;
+                }
             }
             break;
         case 3:
