@@ -14,6 +14,7 @@
 #include "TfCadastrosGerais.h"
 #include "TfCarregando.h"
 #include "TfCidades.h"
+#include "TfComandosSQL.h"
 #include "TfEmpresas.h"
 #include "TfLogradouros.h"
 #include "TerminoPorSinal.h"
@@ -57,6 +58,7 @@ void registraJanelas()
     AbridorJanelas::registra(TipoJanela::CadastrosGerais, [](QWidget *pai) { return new TfCadastrosGerais(pai); });
     AbridorJanelas::registra(TipoJanela::Empresas, [](QWidget *pai) { return new TfEmpresas(pai); });
     AbridorJanelas::registra(TipoJanela::Usuarios, [](QWidget *pai) { return new TfUsuarios(pai); });
+    AbridorJanelas::registra(TipoJanela::ComandosSQL, [](QWidget *pai) { return new TfComandosSQL(pai); });
 }
 
 } // namespace
