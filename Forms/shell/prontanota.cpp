@@ -15,6 +15,7 @@
 #include "TfCarregando.h"
 #include "TfCidades.h"
 #include "TfComandosSQL.h"
+#include "TfConfiguracoesGerais.h"
 #include "TfEmpresas.h"
 #include "TfLogradouros.h"
 #include "TerminoPorSinal.h"
@@ -58,6 +59,7 @@ void registraJanelas()
     AbridorJanelas::registra(TipoJanela::CadastrosGerais, [](QWidget *pai) { return new TfCadastrosGerais(pai); });
     AbridorJanelas::registra(TipoJanela::Empresas, [](QWidget *pai) { return new TfEmpresas(pai); });
     AbridorJanelas::registra(TipoJanela::Usuarios, [](QWidget *pai) { return new TfUsuarios(pai); });
+    AbridorJanelas::registra(TipoJanela::ConfiguracoesGerais, [](QWidget *pai) { return new TfConfiguracoesGerais(pai); });
     AbridorJanelas::registra(TipoJanela::ComandosSQL, [](QWidget *pai) { return new TfComandosSQL(pai); });
 }
 
