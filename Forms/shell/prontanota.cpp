@@ -20,6 +20,7 @@
 #include "TfLogradouros.h"
 #include "TerminoPorSinal.h"
 #include "TfPrincipal.h"
+#include "TfRede.h"
 #include "TfUsuarios.h"
 
 #include <QDir>
@@ -60,6 +61,7 @@ void registraJanelas()
     AbridorJanelas::registra(TipoJanela::Empresas, [](QWidget *pai) { return new TfEmpresas(pai); });
     AbridorJanelas::registra(TipoJanela::Usuarios, [](QWidget *pai) { return new TfUsuarios(pai); });
     AbridorJanelas::registra(TipoJanela::ConfiguracoesGerais, [](QWidget *pai) { return new TfConfiguracoesGerais(pai); });
+    AbridorJanelas::registra(TipoJanela::Rede, [](QWidget *pai) { return new TfRede(pai); });
     AbridorJanelas::registra(TipoJanela::ComandosSQL, [](QWidget *pai) { return new TfComandosSQL(pai); });
 }
 
