@@ -13,6 +13,9 @@
 #include <QTcpSocket>
 #include <QThread>
 
+#include <csignal>
+#include <sys/types.h>
+
 namespace {
 
 // The Firebird 3 installation of Debian: root folder (plugins, intl, messages) and executables.
@@ -31,10 +34,10 @@ QString executavel(const QStringList &caminhos)
     return {};
 }
 
-int portaLivre()
+int portaLivre(const QString &endereco)
 {
     QTcpServer s;
-    if (!s.listen(QHostAddress::LocalHost, 0)) return 0;
+    if (!s.listen(QHostAddress(endereco), 0)) return 0;
     return s.serverPort();
 }
 
@@ -48,13 +51,13 @@ bool escreve(const QString &arquivo, const QString &texto)
 
 } // namespace
 
-ServidorTeste::ServidorTeste() = default;
+ServidorTeste::ServidorTeste(QString endereco) : endereco_(std::move(endereco)) {}
 
 ServidorTeste::~ServidorTeste() { para(); }
 
 QString ServidorTeste::nomeBanco(const QString &arquivo) const
 {
-    return QStringLiteral("127.0.0.1/%1:%2").arg(porta_).arg(arquivo);
+    return QStringLiteral("%1/%2:%3").arg(endereco_).arg(porta_).arg(arquivo);
 }
 
 bool ServidorTeste::inicia()
@@ -76,21 +79,26 @@ bool ServidorTeste::inicia()
 bool ServidorTeste::prepara(const QString &servidor, const QString &raizFb)
 {
     const QString r = raiz_.path();
-    for (const char *item : {"plugins", "intl", "UDF", "firebird.msg", "lib"})
+    for (const char *item : {"plugins", "UDF", "firebird.msg", "lib"})
         if (QFileInfo::exists(raizFb + QLatin1Char('/') + QLatin1String(item)))
             QFile::link(raizFb + QLatin1Char('/') + QLatin1String(item), r + QLatin1Char('/') + QLatin1String(item));
+    // The character sets: the server loads them only from a real intl folder of its root.
+    QDir(r).mkdir(QStringLiteral("intl"));
+    for (const char *item : {"fbintl.conf", "libfbintl.so"})
+        QFile::copy(QFileInfo(raizFb + QStringLiteral("/intl/") + QLatin1String(item)).canonicalFilePath(),
+                    r + QStringLiteral("/intl/") + QLatin1String(item));
     QDir(r).mkdir(QStringLiteral("lock"));
-    porta_ = portaLivre();
+    porta_ = portaLivre(endereco_);
     if (porta_ == 0) {
         erro_ = QStringLiteral("Nenhuma porta livre em 127.0.0.1.");
         return false;
     }
     const QString seguranca = r + QStringLiteral("/security3.fdb");
     if (!escreve(r + QStringLiteral("/firebird.conf"),
-                 QStringLiteral("RemoteServicePort = %1\nRemoteBindAddress = 127.0.0.1\nServerMode = Super\n"
-                                "SecurityDatabase = %2\n")
+                 QStringLiteral("RemoteServicePort = %1\nRemoteBindAddress = %2\nServerMode = Super\n"
+                                "SecurityDatabase = %3\n")
                      .arg(porta_)
-                     .arg(seguranca))
+                     .arg(endereco_, seguranca))
         || !escreve(r + QStringLiteral("/databases.conf"), QStringLiteral("security.db = %1\n").arg(seguranca))
         || !escreve(r + QStringLiteral("/plugins.conf"), QString())) {
         erro_ = QStringLiteral("Não foi possível escrever a configuração do servidor.");
@@ -141,7 +149,7 @@ bool ServidorTeste::aguardaPorta(int limiteMs)
     while (!prazo.hasExpired()) {
         if (processo_.state() != QProcess::Running) return false;
         QTcpSocket s;
-        s.connectToHost(QHostAddress::LocalHost, quint16(porta_));
+        s.connectToHost(QHostAddress(endereco_), quint16(porta_));
         if (s.waitForConnected(200)) return true;
         QThread::msleep(100);
     }
@@ -150,10 +158,20 @@ bool ServidorTeste::aguardaPorta(int limiteMs)
 
 void ServidorTeste::para()
 {
-    if (processo_.state() == QProcess::NotRunning) return;
-    processo_.terminate();
-    if (!processo_.waitForFinished(5000)) {
+    if (processo_.state() != QProcess::NotRunning) {
+        // Its databases are temporary: nothing to shut down in order.
         processo_.kill();
-        processo_.waitForFinished(3000);
+        processo_.waitForFinished(5000);
+    }
+    // Any process still running with this root (the server's own children, if any).
+    if (!raiz_.isValid()) return;
+    const QByteArray marca = "FIREBIRD=" + QFile::encodeName(raiz_.path());
+    for (const QString &pid : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        bool numero = false;
+        const qint64 id = pid.toLongLong(&numero);
+        if (!numero) continue;
+        QFile ambiente(QStringLiteral("/proc/%1/environ").arg(pid));
+        if (!ambiente.open(QIODevice::ReadOnly)) continue;
+        if (ambiente.readAll().split('\0').contains(marca)) ::kill(pid_t(id), SIGKILL);
     }
 }

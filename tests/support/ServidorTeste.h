@@ -11,7 +11,8 @@
 
 class ServidorTeste {
 public:
-    ServidorTeste();
+    // `endereco`: the loopback address the server listens on.
+    explicit ServidorTeste(QString endereco = QStringLiteral("127.0.0.1"));
     ~ServidorTeste();
     ServidorTeste(const ServidorTeste &) = delete;
     ServidorTeste &operator=(const ServidorTeste &) = delete;
@@ -20,7 +21,8 @@ public:
     bool inicia();
     const QString &erro() const { return erro_; }
     int porta() const { return porta_; }
-    // "127.0.0.1/{port}:{path}"
+    const QString &endereco() const { return endereco_; }
+    // "{address}/{port}:{path}"
     QString nomeBanco(const QString &arquivo) const;
     // Stops the server (SIGTERM, then SIGKILL); done by the destructor too.
     void para();
@@ -30,6 +32,7 @@ private:
     bool aguardaPorta(int limiteMs);
     QTemporaryDir raiz_;
     QProcess processo_;
+    QString endereco_;
     QString erro_;
     int porta_ = 0;
 };
