@@ -10,8 +10,12 @@
 #include "Registro.h"
 #include "ServidorTeste.h"
 #include "TesteJanelas.h"
+#include "TfComandosSQL.h"
 
+#include <QAbstractItemModel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTableView>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -189,6 +193,31 @@ private Q_SLOTS:
         Dados::reabre(dm->LookupCadastros);
         QVERIFY(dm->LookupCadastros.locate(QStringLiteral("CG_CODIGO"), codigo));
         QCOMPARE(dm->LookupCadastros[QStringLiteral("CG_NOME")].asString(), QStringLiteral("ANA SOUZA"));
+    }
+
+    // The SQL console of one station and the other station's connection: each sees what the
+    // other committed at its next read.
+    void consoleEntreEstacoes()
+    {
+        dm.reset();
+        modoServidor();
+        dm = inst->conectaDados();
+        Estacao b(servidor->nomeBanco(dm->PathBancoDados));
+        TfComandosSQL console;
+        console.show();
+        msg->espera(QStringLiteral("Comandos executados com sucesso!"));
+        console.MemoVerifica->setPlainText(QStringLiteral("INSERT INTO CIDADES (CD_CODIGO, CD_NOME, CD_UF, CD_EXIBIR) VALUES (7001, 'XREDE', 'SP', 'T')"));
+        QTest::mouseClick(console.ButExecutar, Qt::LeftButton);
+        QCOMPARE(b.valor(QStringLiteral("SELECT CD_NOME FROM CIDADES WHERE CD_CODIGO = 7001")).toString(), QStringLiteral("XREDE"));
+
+        b.banco.executa(QStringLiteral("UPDATE CIDADES SET CD_NOME = 'XREDE B' WHERE CD_CODIGO = 7001"));
+        msg->espera(QStringLiteral("Comandos executados com sucesso!"));
+        console.MemoVerifica->setPlainText(QStringLiteral("SELECT CD_NOME FROM CIDADES WHERE CD_CODIGO = 7001"));
+        QTest::mouseClick(console.ButExecutar, Qt::LeftButton);
+        QAbstractItemModel *m = console.GridResultado->model();
+        QCOMPARE(m->rowCount(), 1);
+        QCOMPARE(m->data(m->index(0, 0)).toString(), QStringLiteral("XREDE B"));
+        console.close();
     }
 
     // The same person altered on two stations: the second save fails at once with the
