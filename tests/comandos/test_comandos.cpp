@@ -136,6 +136,17 @@ private Q_SLOTS:
         QCOMPARE(nomesCidades(QStringLiteral("X")), QStringList());
     }
 
+    // Opened from the connection panel with no database: the database layer's message, the
+    // box kept, nothing else.
+    void semBanco()
+    {
+        auto j = abre();
+        dm->FechaTabelas();
+        msg->espera(QStringLiteral("Banco de dados não conectado."));
+        executa(*j, QStringLiteral("DELETE FROM CIDADES"));
+        QCOMPARE(j->MemoVerifica->toPlainText(), QStringLiteral("DELETE FROM CIDADES"));
+    }
+
     // A query shows its rows; the lines after it run too, and the rows shown are those of the
     // last query.
     void consultaMostraLinhas()

@@ -54,7 +54,7 @@ private Q_SLOTS:
         QCOMPARE(j->LabelNomeComputador->text(), QStringLiteral("Nome deste computador: ESTACAO01"));
         QCOMPARE(j->LabelIPComputador->text(), QStringLiteral("IP deste computador: 192.168.0.10"));
         QVERIFY(j->TabPassoaPasso->isVisible());
-        QCOMPARE(j->LabelTextoAjuda->text(), TfRede::TextoAjuda);
+        QCOMPARE(j->LabelTextoAjuda->text(), QString(TfRede::TextoAjuda).replace(u'\r', u'\n'));
         QCOMPARE(j->windowTitle(), QStringLiteral(" Ativar Modo Rede"));
         QCOMPARE(j->size(), QSize(660, 545));
 

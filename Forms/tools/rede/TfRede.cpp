@@ -246,7 +246,8 @@ void TfRede::FormShow()
 
     ButConcluir->setEnabled(true);
     silencioso_ = false;
-    LabelTextoAjuda->setText(TextoAjuda);
+    // "\r" is the system's line break.
+    LabelTextoAjuda->setText(QString(TextoAjuda).replace(QLatin1Char('\r'), QLatin1Char('\n')));
     TabPassoaPasso->show();
     TabPassoaPasso->raise();
     TfCarregando::instancia().fecha();
