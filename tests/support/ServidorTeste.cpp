@@ -14,6 +14,7 @@
 #include <QThread>
 
 #include <csignal>
+#include <sys/prctl.h>
 #include <sys/types.h>
 
 namespace {
@@ -133,6 +134,8 @@ bool ServidorTeste::prepara(const QString &servidor, const QString &raizFb)
     processo_.setProcessEnvironment(amb);
     processo_.setProcessChannelMode(QProcess::MergedChannels);
     processo_.setWorkingDirectory(r);
+    // The server goes with the test process, also when that one crashes.
+    processo_.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
     processo_.start(servidor, {});
     if (!processo_.waitForStarted(10000) || !aguardaPorta(15000)) {
         erro_ = QStringLiteral("O servidor Firebird não começou a atender na porta %1: ").arg(porta_)
