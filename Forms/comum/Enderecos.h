@@ -13,6 +13,10 @@ inline const QString OutrosProgramas = QStringLiteral("https://www.brelo.com.br/
 inline const QString Instalacao = QStringLiteral("https://www.brelo.com.br/prontanota/instalacao/");
 inline const QString Firebird = QStringLiteral("https://www.brelo.com.br/prontanota/firebird/");
 inline const QString FirebirdAtivacao = QStringLiteral("https://www.brelo.com.br/prontanota/firebird/#ativar");
+inline const QString FirebirdFirewall = QStringLiteral("https://www.brelo.com.br/prontanota/firebird/#firewall");
+inline const QString AjudaRede = QStringLiteral("https://www.brelo.com.br/prontanota/rede/");
+// A ready coat-of-arms picture (BMP) for the reports.
+inline const QString Brasao = QStringLiteral("https://www.brelo.com.br/prontanota/brasao.bmp");
 // Public lookups opened from the registers: postal codes and company registrations.
 inline const QString ConsultaCEP = QStringLiteral("https://buscacepinter.correios.com.br/app/endereco/index.php");
 inline const QString ConsultaCNPJ =

@@ -16,10 +16,13 @@
 #include "TfNotaPromissoria.h"
 #include "TfCarregando.h"
 #include "TfCidades.h"
+#include "TfComandosSQL.h"
+#include "TfConfiguracoesGerais.h"
 #include "TfEmpresas.h"
 #include "TfLogradouros.h"
 #include "TerminoPorSinal.h"
 #include "TfPrincipal.h"
+#include "TfRede.h"
 #include "TfUsuarios.h"
 
 #include <QDir>
@@ -61,6 +64,9 @@ void registraJanelas()
     AbridorJanelas::registra(TipoJanela::Usuarios, [](QWidget *pai) { return new TfUsuarios(pai); });
     AbridorJanelas::registra(TipoJanela::NotaPromissoria, [](QWidget *pai) { return new TfNotaPromissoria(pai); });
     AbridorJanelas::registra(TipoJanela::Backup, [](QWidget *pai) { return new TfBackup(pai); });
+    AbridorJanelas::registra(TipoJanela::ConfiguracoesGerais, [](QWidget *pai) { return new TfConfiguracoesGerais(pai); });
+    AbridorJanelas::registra(TipoJanela::Rede, [](QWidget *pai) { return new TfRede(pai); });
+    AbridorJanelas::registra(TipoJanela::ComandosSQL, [](QWidget *pai) { return new TfComandosSQL(pai); });
 }
 
 } // namespace

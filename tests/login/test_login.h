@@ -94,6 +94,12 @@ private Q_SLOTS:
     void entradaSoDepoisDeCarregar();
     void caminhosLongosGravadosInteiros();
 
+    // test_login_diagnostico.cpp
+    void diagnostico_data();
+    void diagnostico();
+    void semRegistroSoORegistro();
+    void linksDeReparo();
+
     // test_login_primeiroacesso.cpp
     void primeiroAcesso_data();
     void primeiroAcesso();

@@ -61,8 +61,8 @@ void TesteLogin::bancoInacessivelEModoLocal()
     QCOMPARE(painel->EditCaminhoBD->text(), Registro::leTexto("PathBancoDados"));
     QVERIFY(painel->ButModoLocal->isVisible());
     QVERIFY(!painel->ButModoRede->isVisible());
-    QCOMPARE(painel->mensagens().size(), 1);
-    QVERIFY(!painel->mensagens().first().isEmpty());
+    QCOMPARE(painel->mensagens().first(), QStringLiteral("VERIFICAR: O Que NÃO Está Bem"));
+    QVERIFY(painel->mensagens().last().startsWith(QStringLiteral("Erro ao conectar: ")));
     QCOMPARE(msgs->registradas.first().titulo, QStringLiteral("Informação!"));
 
     msgs->espera("Não foi Possível Conectar").espera("A tentativa de conexão não deu certo. Tente novamente!");

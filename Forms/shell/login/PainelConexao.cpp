@@ -1,7 +1,9 @@
 #include "PainelConexao.h"
 
 #include "CaixaTexto.h"
+#include "Enderecos.h"
 #include "LabelClicavel.h"
+#include "Plataforma.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -57,6 +59,15 @@ PainelConexao::PainelConexao(QWidget *parent) : QFrame(parent)
     LabelComandos = new LabelClicavel(QStringLiteral("Comandos"), this);
     LabelComandos->setObjectName(QStringLiteral("LabelComandos"));
 
+    LabelInstalarFirebird = new LabelClicavel(QStringLiteral("Instalar Firebird"), this);
+    LabelInstalarFirebird->setObjectName(QStringLiteral("LabelInstalarFirebird"));
+    LabelAtivarFirebird = new LabelClicavel(QStringLiteral("Ativar Firebird"), this);
+    LabelAtivarFirebird->setObjectName(QStringLiteral("LabelAtivarFirebird"));
+    LabelReinstalarPrograma = new LabelClicavel(QStringLiteral("Reinstalar Programa"), this);
+    LabelReinstalarPrograma->setObjectName(QStringLiteral("LabelReinstalarPrograma"));
+    for (LabelClicavel *link : {LabelInstalarFirebird, LabelAtivarFirebird, LabelReinstalarPrograma})
+        link->setStyleSheet(QStringLiteral("color: #0000c0; text-decoration: underline;"));
+
     EditNomeServidor = caixa("EditNomeServidor", TamanhoNomeServidor, this);
     maiusculas(EditNomeServidor);
     EditIPServidor = caixa("EditIPServidor", TamanhoIPServidor, this);
@@ -87,9 +98,16 @@ PainelConexao::PainelConexao(QWidget *parent) : QFrame(parent)
     modos->addStretch();
     modos->addWidget(LabelComandos);
 
+    auto *reparos = new QHBoxLayout;
+    reparos->addWidget(LabelInstalarFirebird);
+    reparos->addWidget(LabelAtivarFirebird);
+    reparos->addWidget(LabelReinstalarPrograma);
+    reparos->addStretch();
+
     auto *l = new QVBoxLayout(this);
     l->addWidget(LabelTituloConexao);
     l->addWidget(ListaMensagens, 1);
+    l->addLayout(reparos);
     l->addLayout(campos);
     l->addLayout(acoes);
     l->addLayout(modos);
@@ -99,6 +117,11 @@ PainelConexao::PainelConexao(QWidget *parent) : QFrame(parent)
     connect(ButModoLocal, &QPushButton::clicked, this, &PainelConexao::ativarModoLocal);
     connect(ButModoRede, &QPushButton::clicked, this, &PainelConexao::ativarModoRede);
     connect(LabelComandos, &LabelClicavel::clicado, this, &PainelConexao::comandos);
+    connect(LabelInstalarFirebird, &LabelClicavel::clicado, this,
+            [] { Plataforma::atual().abreEndereco(Enderecos::Firebird); });
+    connect(LabelAtivarFirebird, &LabelClicavel::clicado, this,
+            [] { Plataforma::atual().abreEndereco(Enderecos::FirebirdAtivacao); });
+    connect(LabelReinstalarPrograma, &LabelClicavel::clicado, this, &PainelConexao::reinstalarPrograma);
     defineModo(false);
 }
 
@@ -136,6 +159,8 @@ void PainelConexao::mostraFalha(bool visivel)
     LabelTituloConexao->setVisible(visivel);
     ListaMensagens->setVisible(visivel);
     LabelComandos->setVisible(visivel);
+    for (LabelClicavel *link : {LabelInstalarFirebird, LabelAtivarFirebird, LabelReinstalarPrograma})
+        link->setVisible(visivel);
     ButTentarNovamente->setVisible(visivel);
     ButModoRede->setVisible(visivel && embarcada_);
     ButModoLocal->setVisible(visivel && !embarcada_);

@@ -19,6 +19,10 @@ public:
     QLabel *LabelTituloConexao;
     QListWidget *ListaMensagens;
     LabelClicavel *LabelComandos;
+    // Repair links of the diagnosis.
+    LabelClicavel *LabelInstalarFirebird;
+    LabelClicavel *LabelAtivarFirebird;
+    LabelClicavel *LabelReinstalarPrograma;
     QLineEdit *EditNomeServidor;
     QLineEdit *EditIPServidor;
     QLineEdit *EditCaminhoBD;
@@ -46,6 +50,7 @@ Q_SIGNALS:
     void ativarModoLocal();
     void ativarModoRede();
     void comandos();
+    void reinstalarPrograma();
 
 private:
     void mostraFalha(bool visivel);

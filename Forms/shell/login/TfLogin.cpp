@@ -139,6 +139,7 @@ void TfLogin::montaTela()
     connect(painelConexao, &PainelConexao::ativarModoLocal, this, &TfLogin::ButModoLocalClick);
     connect(painelConexao, &PainelConexao::ativarModoRede, this, &TfLogin::ButModoRedeClick);
     connect(painelConexao, &PainelConexao::comandos, this, &TfLogin::comandosSQL);
+    connect(painelConexao, &PainelConexao::reinstalarPrograma, this, &TfLogin::LabelReinstalarProgramaClick);
     connect(painelPrimeirosDados, &PainelPrimeirosDados::concluido, this, &TfLogin::PrimeirosDadosConcluidos);
     connect(painelPrimeirosDados, &PainelPrimeirosDados::sair, this, &TfLogin::EncerraPrograma);
 }

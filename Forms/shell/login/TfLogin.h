@@ -8,7 +8,9 @@
 // Its settings load when it is shown. Create it after the shared data module Dados and destroy it
 // before that module: its queries use the module's connection.
 
+#include "DiagnosticoConexao.h"
 #include "Query.h"
+#include "ServidorFirebird.h"
 #include "Transacao.h"
 
 #include <QDialog>
@@ -111,6 +113,10 @@ private:
     void LabelRestoreClick();
     void EncerraPrograma();
 
+    void LabelReinstalarProgramaClick();
+
+    DiagnosticoConexao diagnostico_;
+    ServidorFirebird servidor_;
     QStackedWidget *paginas_;
     QWidget *paginaLogin_;
     TeclasNavegacao *teclas_ = nullptr;

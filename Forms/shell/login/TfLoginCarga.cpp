@@ -81,9 +81,11 @@ void TfLogin::CarregaConfiguracoes()
         && !Registro::existe(QStringLiteral("PathBancoDados"))) {
         conectado_ = false;
         ButGravar->setEnabled(false);
+        diagnostico_.verificaRegistro(false);
         painelConexao->defineMensagens(MensagensConexao(QString()));
         return;
     }
+    diagnostico_.verificaRegistro(true);
 
     auto &d = dados();
     d.carregaRegistro();
@@ -134,6 +136,10 @@ void TfLogin::Conecta()
     AjustaFormatoDataCurta();
 
     // The connection diagnosis runs its checks here, while the old connection is still open.
+    {
+        const auto &d = dados();
+        diagnostico_.verifica({d.PathPrograma, d.PathBancoDados, d.NomeServidor, d.VersaoEmbarcada}, servidor_);
+    }
 
     conectado_ = false;
     ButGravar->setEnabled(false);
@@ -166,12 +172,13 @@ void TfLogin::Conecta()
     Q_EMIT conectou();
 }
 
-// The message list of the connection panel. The connection diagnosis builds the full list here;
-// until then it holds the database's own reason for the failure.
+// The message list of the connection panel: the diagnosis, then the database's own reason for
+// the failure.
 QStringList TfLogin::MensagensConexao(const QString &erro) const
 {
-    if (erro.isEmpty()) return {};
-    return {QStringLiteral("Erro ao conectar: ") + erro.simplified()};
+    QStringList l = diagnostico_.mensagens();
+    if (!erro.isEmpty()) l << QStringLiteral(" ") << QStringLiteral("Erro ao conectar: ") + erro.simplified();
+    return l;
 }
 
 void TfLogin::CarregaContas()
@@ -278,6 +285,13 @@ void TfLogin::ButModoRedeClick()
     painelConexao->defineModo(false);
     informacao(QStringLiteral("Habilitado, agora informe Nome do Computador Servidor e IP do Servidor. "
                               "E clique ALTERAR CAMINHO!"));
+}
+
+// "Reinstalar Programa" of the connection panel.
+void TfLogin::LabelReinstalarProgramaClick()
+{
+    Plataforma::atual().abreEndereco(Enderecos::Instalacao);
+    EncerraPrograma();
 }
 
 void TfLogin::LabelAlterarCaminhoClick()
