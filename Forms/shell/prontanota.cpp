@@ -17,6 +17,7 @@
 #include "TfCidades.h"
 #include "TfEmpresas.h"
 #include "TfLogradouros.h"
+#include "TfMigrar.h"
 #include "TerminoPorSinal.h"
 #include "TfPrincipal.h"
 #include "TfUsuarios.h"
@@ -59,6 +60,7 @@ void registraJanelas()
     AbridorJanelas::registra(TipoJanela::Empresas, [](QWidget *pai) { return new TfEmpresas(pai); });
     AbridorJanelas::registra(TipoJanela::Usuarios, [](QWidget *pai) { return new TfUsuarios(pai); });
     AbridorJanelas::registra(TipoJanela::NotaPromissoria, [](QWidget *pai) { return new TfNotaPromissoria(pai); });
+    AbridorJanelas::registra(TipoJanela::Migrar, [](QWidget *pai) { return new TfMigrar(pai); });
 }
 
 } // namespace
