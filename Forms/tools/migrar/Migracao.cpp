@@ -5,6 +5,12 @@
 #include "Query.h"
 #include "Relogio.h"
 
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QThread>
+
+#include <exception>
+
 namespace {
 
 const QString SqlNotasLite = QStringLiteral("select * from NOTAPROMISSORIALITE order by NPL_CODIGO");
@@ -144,5 +150,47 @@ Migracao::Resultado Migracao::executa(int codCredor, int codCidade)
     cursor.reset();
     grupo.confirma();
     TransLite.commit();
+    return r;
+}
+
+Migracao::Resultado Migracao::executaEmSegundoPlano(const BancoDados &modelo, int codCredor, int codCidade,
+                                                   const std::function<void(int, int)> &aoAvancar)
+{
+    const QString nome = modelo.nome;
+    const QStringList parametros = modelo.parametros;
+    QObject contexto; // queued steps still waiting after the end are dropped with it
+    Resultado r;
+    std::exception_ptr falha;
+    std::unique_ptr<QThread> trabalho(QThread::create([&] {
+        try {
+            BancoDados banco;
+            banco.nome = nome;
+            banco.parametros = parametros;
+            banco.conecta();
+            {
+                Migracao m(banco);
+                int passo = 1, ultimo = -1;
+                m.progresso = [&](int feitas, int total) {
+                    if (feitas == 0) passo = qMax(1, total / 200);
+                    if (feitas != total && feitas % passo != 0) return;
+                    if (feitas == ultimo) return;
+                    ultimo = feitas;
+                    QMetaObject::invokeMethod(&contexto, [&aoAvancar, feitas, total] { aoAvancar(feitas, total); },
+                                              Qt::QueuedConnection);
+                };
+                r = m.executa(codCredor, codCidade);
+            }
+            banco.desconecta();
+        } catch (...) {
+            falha = std::current_exception();
+        }
+    }));
+    QEventLoop laco;
+    QObject::connect(trabalho.get(), &QThread::finished, &laco, &QEventLoop::quit);
+    trabalho->start();
+    laco.exec();
+    trabalho->wait();
+    QCoreApplication::sendPostedEvents(&contexto);
+    if (falha) std::rethrow_exception(falha);
     return r;
 }

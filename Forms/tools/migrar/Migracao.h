@@ -28,11 +28,19 @@ public:
         int pessoasCriadas = 0;
     };
 
-    // Called now and then with the notes gone through and their total.
+    // Called after every note with the notes gone through and their total (and once with 0
+    // before the first), in the thread that runs `executa`.
     std::function<void(int feitas, int total)> progresso;
 
     // Runs the migration. Throws ErroBD; nothing is stored then.
     Resultado executa(int codCredor, int codCidade);
+
+    // Runs the migration on a connection of its own to the database of `banco`, in a worker
+    // thread, while the calling thread goes on with its events; returns when it ends.
+    // `aoAvancar` gets, in the calling thread, the notes gone through and their total at every
+    // step of about half a percent. An error of the run is thrown here, in the calling thread.
+    static Resultado executaEmSegundoPlano(const BancoDados &banco, int codCredor, int codCidade,
+                                           const std::function<void(int feitas, int total)> &aoAvancar);
 
     // Key of a person's name in the matching: letter case ignored.
     static QString chaveNome(const QString &nome) { return nome.toCaseFolded(); }

@@ -10,7 +10,6 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -212,20 +211,9 @@ void TfMigrar::ButMigrarClick()
         LabelStatus->setText(QStringLiteral("Clique em Migrar Dados para começar o processo"));
     });
     LabelStatus->setText(QStringLiteral("Processo iniciado... aguarde!"));
-    QCoreApplication::processEvents();
 
-    Migracao migracao(dados().DataBase);
-    QElapsedTimer ultimaPintura;
-    ultimaPintura.start();
-    migracao.progresso = [&](int feitas, int total) {
-        // The window is painted and answers while the notes are copied: at every step of the
-        // bar, and at least every 40 ms.
-        if (mostraProgresso(feitas, total) || ultimaPintura.elapsed() >= 40) {
-            QCoreApplication::processEvents();
-            ultimaPintura.restart();
-        }
-    };
-    const Migracao::Resultado r = migracao.executa(credor, cidade);
+    const Migracao::Resultado r = Migracao::executaEmSegundoPlano(
+        dados().DataBase, credor, cidade, [this](int feitas, int total) { mostraProgresso(feitas, total); });
     volta.dismiss();
     migrando_ = false;
     habilitaEntrada(true);
@@ -244,19 +232,10 @@ void TfMigrar::ButMigrarClick()
                    .arg(r.ignoradas));
 }
 
-// Moves the bar in steps of about half a percent; true when it moved.
-bool TfMigrar::mostraProgresso(int feitas, int total)
+void TfMigrar::mostraProgresso(int feitas, int total)
 {
-    const int maximo = qMax(total, 1);
-    if (BarraProgresso->maximum() != maximo) {
-        BarraProgresso->setRange(0, maximo);
-        passoProgresso_ = qMax(1, total / 200);
-    }
-    const int valor = total == 0 ? maximo : feitas;
-    if (valor != maximo && valor % passoProgresso_ != 0) return false;
-    if (BarraProgresso->value() == valor) return false;
-    BarraProgresso->setValue(valor);
-    return true;
+    BarraProgresso->setRange(0, qMax(total, 1));
+    BarraProgresso->setValue(total == 0 ? 1 : feitas);
 }
 
 void TfMigrar::habilitaEntrada(bool sim)

@@ -43,9 +43,8 @@ private:
     void EditCidadeChange();
     int codigoEmpresa(const QString &nome);
     int codigoCidade(const QString &nome);
-    bool mostraProgresso(int feitas, int total);
+    void mostraProgresso(int feitas, int total);
     void habilitaEntrada(bool sim);
 
     bool migrando_ = false;
-    int passoProgresso_ = 0;
 };
