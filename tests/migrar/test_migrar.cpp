@@ -4,6 +4,7 @@
 
 #include "Dados.h"
 #include "InstalacaoTeste.h"
+#include "JanelaPrincipal.h"
 #include "MensagensRoteiro.h"
 #include "RelogioFixo.h"
 #include "TesteJanelas.h"
@@ -18,6 +19,22 @@
 #include <QTimer>
 
 #include <memory>
+
+// The main window as the migration sees it: only the notice-board refreshes are counted.
+class PrincipalContador final : public JanelaPrincipal {
+public:
+    PrincipalContador() { JanelaPrincipal::define(this); }
+    ~PrincipalContador() override { JanelaPrincipal::define(nullptr); }
+    int lembretes = 0;
+    void concluiLogin() override {}
+    void AbreTabelasLembretes() override { ++lembretes; }
+    void AjudaSistema() override {}
+    void FaleConosco() override {}
+    void mostraComputador(const QString &, const QString &) override {}
+    bool atualizacaoSilenciosaIniciada() const override { return false; }
+    void RestaurarBD() override {}
+    QWidget *janela() override { return nullptr; }
+};
 
 class TstMigrar : public QObject {
     Q_OBJECT
@@ -210,16 +227,21 @@ private Q_SLOTS:
     void copiaCadaColunaEPessoas()
     {
         tresNotas();
+        executa(QStringLiteral("INSERT INTO CADASTROS (CG_CODIGO, CG_NOME) VALUES (7, 'JOSÉ AÇAÍ')"));
+        lite({19, 1, 1, QStringLiteral("josé açaí")});
+        PrincipalContador principal;
         auto j = abre();
-        msg->espera(QStringLiteral("Migração ocorrida com sucesso!\r3 nota(s) copiada(s), 0 já migrada(s)"));
+        msg->espera(QStringLiteral("Migração ocorrida com sucesso!\r4 nota(s) copiada(s), 0 já migrada(s)"));
         migra(*j);
         verificaMensagens();
+        QCOMPARE(principal.lembretes, 1);
+        QCOMPARE(conta(QStringLiteral("SELECT NP_COD_EMITENTE FROM NOTAPROMISSORIA WHERE NP_COD_AUXILIAR2='19'")), 7);
         QCOMPARE(j->LabelStatus->text(), QStringLiteral("Processo concluído com sucesso!"));
         QVERIFY(!j->ButMigrar->isEnabled());
 
         // One person for the two notes of the new name; the other case of an existing name uses
         // the first person of that name in code order.
-        QCOMPARE(conta(QStringLiteral("SELECT COUNT(*) FROM CADASTROS")), 3);
+        QCOMPARE(conta(QStringLiteral("SELECT COUNT(*) FROM CADASTROS")), 4);
         const int novo = conta(QStringLiteral("SELECT CG_CODIGO FROM CADASTROS WHERE CG_NOME='JOAO NOVO'"));
         QCOMPARE(novo, 101);
         QCOMPARE(valor(QStringLiteral("SELECT CG_OBS FROM CADASTROS WHERE CG_CODIGO=101")).toString(),
@@ -248,7 +270,7 @@ private Q_SLOTS:
                                       "NP_SIM_NAO IS NOT NULL OR NP_OBS2 IS NOT NULL")),
                  0);
         // The simplified notes stay.
-        QCOMPARE(conta(QStringLiteral("SELECT COUNT(*) FROM NOTAPROMISSORIALITE")), 3);
+        QCOMPARE(conta(QStringLiteral("SELECT COUNT(*) FROM NOTAPROMISSORIALITE")), 4);
     }
 
     void semNotasAindaConclui()
@@ -292,6 +314,7 @@ private Q_SLOTS:
         executa(QStringLiteral("CREATE EXCEPTION ERRO_MIGRACAO 'falha injetada na terceira nota'"));
         executa(QStringLiteral("CREATE TRIGGER TRG_FALHA_MIGRACAO FOR NOTAPROMISSORIA BEFORE INSERT AS BEGIN "
                                "IF (NEW.NP_PARCELA_EXT = '17/1') THEN EXCEPTION ERRO_MIGRACAO; END"));
+        PrincipalContador principal;
         auto j = abre();
         msg->espera(QStringLiteral("falha injetada na terceira nota"));
         migra(*j);
@@ -301,6 +324,7 @@ private Q_SLOTS:
         QVERIFY(j->ButMigrar->isEnabled());
         QVERIFY(j->EditCredor->isEnabled());
         QVERIFY(!j->migrando());
+        QCOMPARE(principal.lembretes, 0);
 
         // Once the cause is gone the same window migrates everything.
         executa(QStringLiteral("DROP TRIGGER TRG_FALHA_MIGRACAO"));
