@@ -20,6 +20,7 @@
 #include "TfConfiguracoesGerais.h"
 #include "TfEmpresas.h"
 #include "TfLogradouros.h"
+#include "TfMigrar.h"
 #include "TerminoPorSinal.h"
 #include "TfPrincipal.h"
 #include "TfRede.h"
@@ -67,6 +68,7 @@ void registraJanelas()
     AbridorJanelas::registra(TipoJanela::ConfiguracoesGerais, [](QWidget *pai) { return new TfConfiguracoesGerais(pai); });
     AbridorJanelas::registra(TipoJanela::Rede, [](QWidget *pai) { return new TfRede(pai); });
     AbridorJanelas::registra(TipoJanela::ComandosSQL, [](QWidget *pai) { return new TfComandosSQL(pai); });
+    AbridorJanelas::registra(TipoJanela::Migrar, [](QWidget *pai) { return new TfMigrar(pai); });
 }
 
 } // namespace
