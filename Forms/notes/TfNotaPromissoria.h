@@ -229,6 +229,7 @@ private:
     bool aplicaFiltros(Query &q, int linhaCondicao, bool confere);
     bool conferePar(DataEdit *de, DataEdit *ate, bool confere, QDate &d1, QDate &d2, bool &ha);
     void atualizaSaldoFicara();
+    bool alteradaEmOutraEstacao();
     void abreImprimir(const QString &condicao, const QString &ordem);
     bool imprimeRecibo(bool duasVias, bool trocaEmpresa);
     void abreEmpresaPadrao(int codigo);

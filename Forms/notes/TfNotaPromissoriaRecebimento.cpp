@@ -144,6 +144,13 @@ void TfNotaPromissoria::ButGravaPgtoClick()
     if (total > valor &&
         !perguntaSimNao(QStringLiteral("Valor do pagamento é superior. Deseja continuar?"), QStringLiteral("Informação!")))
         return foca(EditVlPago);
+    if (alteradaEmOutraEstacao()) {
+        informacao(QStringLiteral("O pagamento desta parcela foi alterado em outro computador. Informe o recebimento novamente."));
+        const int codigo = q[QStringLiteral("NP_CODIGO")].asInteger();
+        ButCancelaPgtoClick();
+        reabreLista(codigo);
+        return;
+    }
     q[QStringLiteral("NP_VALOR_PGTO")] = QVariant::fromValue(total);
     q[QStringLiteral("NP_VALOR_TEMP")] = QVariant::fromValue(a);
     q[QStringLiteral("NP_DT_PAGAMENTO")] = dia;
@@ -161,6 +168,23 @@ void TfNotaPromissoria::ButGravaPgtoClick()
     reabreLista(codigo);
     refrescaLembretes();
     GridLista->setFocus();
+}
+
+// The row is written whole: a payment another station stored since this one was opened would be
+// overwritten by the totals read at opening.
+bool TfNotaPromissoria::alteradaEmOutraEstacao()
+{
+    QryConsulta.close();
+    QryConsulta.sql.defineTexto(QStringLiteral("select NP_VALOR_PGTO, NP_SALDO_DEVEDOR, NP_STATUS from NOTAPROMISSORIA "
+                                               "where NP_CODIGO=:CODIGO"));
+    QryConsulta.limpaParametros();
+    QryConsulta.defineParametro(QStringLiteral("CODIGO"), QryPrincipal[QStringLiteral("NP_CODIGO")].asInteger());
+    QryConsulta.open();
+    const bool alterada = QryConsulta.isEmpty() || pago(QryConsulta) != pagoAntes_ ||
+                          QryConsulta[QStringLiteral("NP_SALDO_DEVEDOR")].asMoeda() != saldoAntes_ ||
+                          QryConsulta[QStringLiteral("NP_STATUS")].asString() == QLatin1String("P");
+    QryConsulta.close();
+    return alterada;
 }
 
 void TfNotaPromissoria::ButCancelaPgtoClick()

@@ -84,4 +84,13 @@ private Q_SLOTS:
     void caixasDeStatus();
     void pesquisaPeloQuadroDeAvisos();
 
+    // test_notas_recebimento.cpp
+    void sequenciaDePagamentos();
+    void pagamentoAcimaDoValor();
+    void parcialRecusadaNaoContaDuasVezes();
+    void recusasDoPagamento();
+    void estornoMantemObservacao();
+    void pagamentoConcorrenteFalha();
+    void pagamentoDeOutraEstacaoNaoSePerde();
+
 };
