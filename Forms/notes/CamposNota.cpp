@@ -80,12 +80,15 @@ QString fonesCredor(const QString &f1, const QString &f2)
 
 QString relatorioDoModelo(const QString &m)
 {
-    if (m == QLatin1String("MODELO PADRÃO") || m == QLatin1String("21cm x 10cm")) return QStringLiteral("NP21cmx10cm");
-    if (m == QLatin1String("MODELO 4 AVALISTAS") || m == QLatin1String("21cm x 15cm (4 AVALISTAS)"))
-        return QStringLiteral("NP21cmx15cm");
-    if (m == QLatin1String("MODELO REDUZIDO") || m == QLatin1String("15cm x 7cm")) return QStringLiteral("NP15cmx7cm");
-    if (m == QLatin1String("MODELO 2 EMITENTES - SEM AVAL") || m == QLatin1String("21cm x 10cm (SEM AVALISTA)"))
-        return QStringLiteral("NP21cmx10cmSEM");
+    // Each model has an older and a newer value.
+    static const QList<QPair<QStringList, QString>> modelos{
+        {{QStringLiteral("MODELO PADRÃO"), QStringLiteral("21cm x 10cm")}, QStringLiteral("NP21cmx10cm")},
+        {{QStringLiteral("MODELO 4 AVALISTAS"), QStringLiteral("21cm x 15cm (4 AVALISTAS)")}, QStringLiteral("NP21cmx15cm")},
+        {{QStringLiteral("MODELO REDUZIDO"), QStringLiteral("15cm x 7cm")}, QStringLiteral("NP15cmx7cm")},
+        {{QStringLiteral("MODELO 2 EMITENTES - SEM AVAL"), QStringLiteral("21cm x 10cm (SEM AVALISTA)")},
+         QStringLiteral("NP21cmx10cmSEM")}};
+    for (const auto &[valores, relatorio] : modelos)
+        if (valores.contains(m)) return relatorio;
     return {};
 }
 

@@ -93,4 +93,16 @@ private Q_SLOTS:
     void pagamentoConcorrenteFalha();
     void pagamentoDeOutraEstacaoNaoSePerde();
 
+    // test_notas_impressao.cpp
+    void camposCalculados();
+    void documentosDasPartes_data();
+    void documentosDasPartes();
+    void modeloEscolhido_data();
+    void modeloEscolhido();
+    void reimprimeTodasSemTetoDeVencimento();
+    void reciboPorExtenso();
+    void relacoesDaLista();
+    void selecaoMarcaEImprime();
+    void confirmarImprimeANota();
+
 };
