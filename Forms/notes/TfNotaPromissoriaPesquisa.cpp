@@ -325,7 +325,9 @@ void TfNotaPromissoria::ordenaPor(const QString &campo)
 
 void TfNotaPromissoria::pesquisaVencimento(QDate de, QDate ate)
 {
-    if (!TabPesquisa->isVisible()) ButPesquisarClick();
+    // The search area opens with its fields emptied, whatever an earlier search left in them.
+    if (TabPesquisa->isVisible()) ButPesquisarClick();
+    ButPesquisarClick();
     PesqEditDataVenc1->setData(de);
     PesqEditDataVenc2->setData(ate);
     ButBuscarClick();
@@ -333,9 +335,8 @@ void TfNotaPromissoria::pesquisaVencimento(QDate de, QDate ate)
 
 void TfNotaPromissoria::pesquisaComoAbertura()
 {
-    if (!TabPesquisa->isVisible()) ButPesquisarClick();
-    limpaPesquisa();
-    buscaPedida_ = false;
+    if (TabPesquisa->isVisible()) ButPesquisarClick();
+    ButPesquisarClick();
     marcaStatus(1);
     LocalizaTabelas();
 }

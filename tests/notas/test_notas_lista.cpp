@@ -301,7 +301,11 @@ void TstNotas::pesquisaPeloQuadroDeAvisos()
     parcela(3, 22, Hoje.addDays(-5), QStringLiteral("30"));
     auto j = abre();
     JanelaPesquisaNotas *p = j.get();
+    j->ButPesquisar->click();
+    j->PesqEditEmitente->setText(QStringLiteral("PEDRO")); // left by an earlier search
     p->pesquisaVencimento(Hoje, Hoje);
+    QVERIFY(j->TabPesquisa->isVisible());
+    QCOMPARE(j->PesqEditEmitente->text(), QString());
     QCOMPARE(codigos(j->QryPesquisa), (QList<int>{1}));
     QCOMPARE(j->PesqEditDataVenc1->data(), Hoje);
     p->pesquisaVencimento(QDate(2000, 1, 1), Hoje.addDays(-1));
