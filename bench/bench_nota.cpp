@@ -83,7 +83,7 @@ int main(int argc, char **argv)
     }
     const QString arquivo = args.at(1);
     const int vezes = args.size() > 2 ? args.at(2).toInt() : 5;
-    const QString parteNome = args.size() > 3 ? args.at(3) : QStringLiteral("ALMEIDA PRADO");
+    const QString parteNome = args.size() > 3 ? args.at(3) : QStringLiteral("SOUZA LIMA");
     QTemporaryDir pdfs;
     qputenv("PRONTANOTA_RELATORIOS_PDF", QFile::encodeName(pdfs.path()));
     MensagensSim mensagens;
@@ -123,9 +123,9 @@ int main(int argc, char **argv)
                                                     "FROM NOTAPROMISSORIA WHERE ");
                 const auto data = [](QDate x) { return x.toString(QStringLiteral("''yyyy-MM-dd''")); };
                 sqlContadores = {
-                    base + QStringLiteral("NP_DT_VENCIMENTO>='1900-01-01' AND NP_DT_VENCIMENTO<%1 AND NP_STATUS<>'P'").arg(data(dia)),
-                    base + QStringLiteral("NP_DT_VENCIMENTO=%1 AND NP_STATUS<>'P'").arg(data(dia)),
-                    base + QStringLiteral("NP_DT_VENCIMENTO>=%1 AND NP_DT_VENCIMENTO<=%2 AND NP_STATUS<>'P'")
+                    base + QStringLiteral("NP_DT_VENCIMENTO>='1900-01-01' AND NP_DT_VENCIMENTO<%1 AND NP_STATUS='N'").arg(data(dia)),
+                    base + QStringLiteral("NP_DT_VENCIMENTO=%1 AND NP_STATUS='N'").arg(data(dia)),
+                    base + QStringLiteral("NP_DT_VENCIMENTO>=%1 AND NP_DT_VENCIMENTO<=%2 AND NP_STATUS='N'")
                                .arg(data(dia.addDays(1)), data(dia.addDays(7)))};
             }
 

@@ -227,6 +227,7 @@ private:
     void montaSelecao();
     void limpaPesquisa();
     bool aplicaFiltros(Query &q, int linhaCondicao, bool confere);
+    static void planoPorEmitente(Query &q, int linhaJuncao, int linhaCondicao, int linhaStatus);
     bool conferePar(DataEdit *de, DataEdit *ate, bool confere, QDate &d1, QDate &d2, bool &ha);
     void atualizaSaldoFicara();
     bool alteradaEmOutraEstacao();

@@ -24,6 +24,8 @@ void TfNotaPromissoria::montaContadores()
     LabelSemanaValor = rotulo("LabelSemanaValor", QStringLiteral("#006000"));
 }
 
+// Installments not paid are those of status 'N' (the only other status is 'P'): written so, the
+// engine reads them through the status and due-date index instead of every due date since 1900.
 void TfNotaPromissoria::CalculaContadores()
 {
     const QDate dia = hoje();
@@ -32,7 +34,7 @@ void TfNotaPromissoria::CalculaContadores()
         QryConsulta.close();
         QryConsulta.sql.defineLinhas({QStringLiteral("SELECT COUNT(NP_CODIGO) AS REGISTROS, SUM(NP_SALDO_DEVEDOR) AS VALOR "
                                                      "FROM NOTAPROMISSORIA"),
-                                      condicao, QStringLiteral("AND NP_STATUS<>'P'")});
+                                      condicao, QStringLiteral("AND NP_STATUS='N'")});
         QryConsulta.limpaParametros();
         QryConsulta.defineParametro(QStringLiteral("DATA1"), d1);
         if (d2.isValid()) QryConsulta.defineParametro(QStringLiteral("DATA2"), d2);

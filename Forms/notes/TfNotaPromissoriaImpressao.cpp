@@ -105,6 +105,7 @@ void TfNotaPromissoria::modeloPromissoria(const QString &modelo) { dados().CF_MO
 void TfNotaPromissoria::abreImprimir(const QString &condicao, const QString &ordem)
 {
     QryImprimir.close();
+    QryImprimir.sql[4] = QStringLiteral("LEFT JOIN CADASTROS CGE ON CGE.CG_CODIGO=NP.NP_COD_EMITENTE");
     QryImprimir.sql[LinhaCondicao] = condicao;
     for (int i = LinhaCondicao + 1; i <= LinhaStatus; ++i) QryImprimir.sql[i].clear();
     QryImprimir.sql[LinhaOrdem] = ordem;
@@ -148,6 +149,7 @@ void TfNotaPromissoria::ReimprimirTodas()
     // The status of the list without the due-date cap of "Abertas até".
     if (statusFiltro_ == 1) QryImprimir.sql[LinhaStatus] = QStringLiteral("AND NP.NP_STATUS='N'");
     else if (statusFiltro_ == 2) QryImprimir.sql[LinhaStatus] = QStringLiteral("AND NP.NP_STATUS='P'");
+    planoPorEmitente(QryImprimir, 4, LinhaCondicao, LinhaStatus);
     QryImprimir.open();
     ImprimeNotaPromissoria();
 }

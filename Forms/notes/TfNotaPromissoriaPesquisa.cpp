@@ -285,6 +285,20 @@ bool TfNotaPromissoria::aplicaFiltros(Query &q, int c, bool confere)
     return true;
 }
 
+// A name matched anywhere ("%text%") uses no index: with it the persons are read first and their
+// installments found by the emitter's index. The join becomes inner (a row without an emitter
+// cannot match the name anyway) and the installment's own conditions are written so that the
+// engine does not start from them.
+void TfNotaPromissoria::planoPorEmitente(Query &q, int linhaJuncao, int linhaCondicao, int linhaStatus)
+{
+    const bool porNome = !q.sql[linhaCondicao + 1].isEmpty();
+    q.sql[linhaJuncao] = (porNome ? QStringLiteral("JOIN") : QStringLiteral("LEFT JOIN")) +
+                         QStringLiteral(" CADASTROS CGE ON CGE.CG_CODIGO=NP.NP_COD_EMITENTE");
+    if (!porNome) return;
+    q.sql[linhaCondicao].replace(QStringLiteral("NP.NP_CODIGO>0"), QStringLiteral("NP.NP_CODIGO+0>0"));
+    q.sql[linhaStatus].replace(QStringLiteral("NP.NP_STATUS="), QStringLiteral("NP.NP_STATUS||''="));
+}
+
 void TfNotaPromissoria::LocalizaTabelas()
 {
     TfCarregando::instancia().mostra();
@@ -306,6 +320,7 @@ void TfNotaPromissoria::LocalizaTabelas()
     }
     QryPesquisa.sql[LinhaCondicao + Pecas + 1] = status;
     QryPesquisa.sql[LinhaCondicao + Pecas + 2] = ordem_;
+    planoPorEmitente(QryPesquisa, 1, LinhaCondicao, LinhaCondicao + Pecas + 1);
     if (algum && statusFiltro_ == 1) CheckAbertas->setText(QStringLiteral("Abertas..."));
     reabreLista();
     CalculaContadores();
