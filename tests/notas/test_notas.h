@@ -104,5 +104,6 @@ private Q_SLOTS:
     void relacoesDaLista();
     void selecaoMarcaEImprime();
     void confirmarImprimeANota();
+    void modeloDoMenuDeOpcoes();
 
 };

@@ -9,6 +9,7 @@
 #include "MoedaEdit.h"
 
 #include <QAction>
+#include <QMenu>
 #include <QCheckBox>
 #include <QFileInfo>
 #include <QComboBox>
@@ -302,4 +303,22 @@ void TstNotas::confirmarImprimeANota()
     verificaMensagens();
     QCOMPARE(texto.count(QStringLiteral("NOTA PROMISSÓRIA")), 4); // title and legal text of each installment
     QVERIFY(simples(texto).contains(QStringLiteral("28 de FEVEREIRO de 2027")));
+}
+
+void TstNotas::modeloDoMenuDeOpcoes()
+{
+    const QVariant guardado = valor(QStringLiteral("select CF_MODELO_PROMIS from CONFIGS"));
+    dm->CF_MODELO_PROMIS = QStringLiteral("MODELO REDUZIDO"); // the older value also carries the mark
+    auto j = abre();
+    Q_EMIT j->MenuOpcoes->aboutToShow();
+    QVERIFY(j->ItemModeloReduzido->isChecked());
+    QVERIFY(!j->ItemModeloPadrao->isChecked() && !j->ItemModelo4Avalistas->isChecked());
+    j->ItemModelo4Avalistas->trigger();
+    QCOMPARE(dm->CF_MODELO_PROMIS, QStringLiteral("21cm x 15cm (4 AVALISTAS)"));
+    Q_EMIT j->MenuOpcoes->aboutToShow();
+    QVERIFY(j->ItemModelo4Avalistas->isChecked() && !j->ItemModeloReduzido->isChecked());
+    j->ItemModeloPadrao->trigger();
+    QCOMPARE(dm->CF_MODELO_PROMIS, QStringLiteral("21cm x 10cm"));
+    QCOMPARE(valor(QStringLiteral("select CF_MODELO_PROMIS from CONFIGS")), guardado); // not stored
+    verificaMensagens();
 }
