@@ -1,12 +1,15 @@
-// The note window on the large database (bench_base): the window opened until its list shows,
-// and "Grava" of a note of 500 installments until the review grid shows them.
-//   bench_nota <arquivo.fdb> [vezes]
-// The engine's own times are those of isql-fb for the list statement, and for the save's reads
-// (next sequence, emitter's balance, the review) with the 500 inserts in one statement. It also
-// prints "Nova NP" (which reads the person candidates) and the slowest key typed in a picker.
+// The note window on the large database (bench_base): the window opened until its list and
+// counters show, a search by part of the emitter's name, "Grava" of a note of 500 installments
+// until the review grid shows them, and the printing of those 500 notes to PDF.
+//   bench_nota <arquivo.fdb> [vezes] [parte do nome]
+// The engine's own times are those of isql-fb for the list and counter statements, the search's
+// statement, the save's reads (next sequence, emitter's balance, the review) with the 500 inserts
+// in one statement, and the print dataset of the 500 installments. It also prints "Nova NP"
+// (which reads the person candidates) and the slowest key typed in a picker.
 // Each run sends the note back with "Voltar" and cancels it, which removes its installments.
 
 #include "Dados.h"
+#include "DadosImpressao.h"
 #include "DataEdit.h"
 #include "ErroBD.h"
 #include "Medicao.h"
@@ -16,6 +19,8 @@
 #include "TfNotaPromissoria.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -23,6 +28,7 @@
 #include <QTableView>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QRegularExpression>
 #include <QTextStream>
 
 namespace {
@@ -44,11 +50,18 @@ void esvazia()
     for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
 }
 
+// The statement with its date and integer parameters written as literals, for isql-fb.
 QString comLiterais(const Query &q)
 {
     QString sql = q.sql.texto();
-    if (q.parametro(QStringLiteral("DATA9")).isValid())
-        sql.replace(QStringLiteral(":DATA9"), q.parametro(QStringLiteral("DATA9")).toDate().toString(QStringLiteral("''yyyy-MM-dd''")));
+    for (const char *nome : {"DATA9", "DATA1", "DATA2", "SEQ", "EMITENTE", "EMISSAO"}) {
+        const QVariant v = q.parametro(QLatin1String(nome));
+        if (!v.isValid()) continue;
+        const QString literal = v.metaType() == QMetaType::fromType<QDate>()
+                                    ? v.toDate().toString(QStringLiteral("''yyyy-MM-dd''"))
+                                    : v.toString();
+        sql.replace(QLatin1Char(':') + QLatin1String(nome), literal);
+    }
     return sql;
 }
 
@@ -70,11 +83,16 @@ int main(int argc, char **argv)
     }
     const QString arquivo = args.at(1);
     const int vezes = args.size() > 2 ? args.at(2).toInt() : 5;
+    const QString parteNome = args.size() > 3 ? args.at(3) : QStringLiteral("SOUZA LIMA");
+    QTemporaryDir pdfs;
+    qputenv("PRONTANOTA_RELATORIOS_PDF", QFile::encodeName(pdfs.path()));
     MensagensSim mensagens;
     Mensagens::instala(&mensagens);
 
-    QList<double> pronta, grava, novo, digitacao;
-    QString sqlLista;
+    QList<double> pronta, grava, novo, digitacao, busca, impressao;
+    QString sqlLista, sqlBusca, sqlImprimir;
+    QStringList sqlContadores;
+    int linhasBusca = 0, paginas = 0;
     int emitente = 0;
     try {
         Dados d;
@@ -84,6 +102,9 @@ int main(int argc, char **argv)
         d.CodUsuarioLogado = Dados::CodigoMaster;
         d.NomeUsuarioLogado = QStringLiteral("MASTER");
         d.CodEmpresaLogada = 1;
+        d.CF_MODELO_PROMIS = QStringLiteral("21cm x 10cm");
+        d.PathRelatorios = QFileInfo(QStringLiteral(PN_RELATORIOS_RAV)).absolutePath() + QLatin1Char('/');
+        DadosImpressao imp(&d);
         for (int i = 0; i < vezes; ++i) {
             esvazia();
             QElapsedTimer t;
@@ -96,6 +117,30 @@ int main(int argc, char **argv)
                 out << "primeira abertura: " << pronta.last() << " ms, lista com " << j->GridLista->model()->rowCount()
                     << " linhas, " << j->Pessoas->linhas() << " pessoas nos seletores\n";
             sqlLista = comLiterais(j->QryPesquisa);
+            if (i == 0) {
+                const QDate dia = QDate::currentDate();
+                const QString base = QStringLiteral("SELECT COUNT(NP_CODIGO) AS REGISTROS, SUM(NP_SALDO_DEVEDOR) AS VALOR "
+                                                    "FROM NOTAPROMISSORIA WHERE ");
+                const auto data = [](QDate x) { return x.toString(QStringLiteral("''yyyy-MM-dd''")); };
+                sqlContadores = {
+                    base + QStringLiteral("NP_DT_VENCIMENTO>='1900-01-01' AND NP_DT_VENCIMENTO<%1 AND NP_STATUS='N'").arg(data(dia)),
+                    base + QStringLiteral("NP_DT_VENCIMENTO=%1 AND NP_STATUS='N'").arg(data(dia)),
+                    base + QStringLiteral("NP_DT_VENCIMENTO>=%1 AND NP_DT_VENCIMENTO<=%2 AND NP_STATUS='N'")
+                               .arg(data(dia.addDays(1)), data(dia.addDays(7)))};
+            }
+
+            // " Buscar" with part of a name: list, counters and splash.
+            j->ButPesquisarClick();
+            j->PesqEditEmitente->setText(parteNome);
+            t.restart();
+            j->ButBuscarClick();
+            esvazia();
+            busca << t.nsecsElapsed() / 1e6;
+            linhasBusca = j->GridLista->model()->rowCount();
+            sqlBusca = comLiterais(j->QryPesquisa);
+            j->ButLimparBuscaClick();
+            j->ButPesquisarClick();
+            esvazia();
 
             t.restart();
             j->ButNovo->click();
@@ -128,6 +173,17 @@ int main(int argc, char **argv)
                 out << "a revisão mostra " << j->GridParcelas->rowCount() << " parcelas\n";
                 return 1;
             }
+            // The 500 notes printed to PDF, as "Confirmar" prints them.
+            t.restart();
+            j->imprimeNotaConfirmada(j->sequencia(), emitente, QDate::currentDate());
+            impressao << t.nsecsElapsed() / 1e6;
+            sqlImprimir = comLiterais(j->QryImprimir);
+            paginas = j->QryImprimir.recordCount();
+            if (DadosImpressao::instancia().ultimoArquivoPdf().isEmpty()) {
+                out << "a impressão não gravou o PDF\n";
+                return 1;
+            }
+            QFile::remove(DadosImpressao::instancia().ultimoArquivoPdf());
             j->ButVoltarParcelas->click();
             j->ButCancelar->click();
             j->close();
@@ -156,25 +212,40 @@ int main(int argc, char **argv)
         insercoes,
         QStringLiteral("select * from NOTAPROMISSORIA NP WHERE NP.NP_SEQ=999999 AND NP.NP_COD_EMITENTE=%1 order by NP.NP_CODIGO").arg(emitente),
         QStringLiteral("ROLLBACK")};
-    QList<double> motorLista, motorGrava;
+    QList<double> motorLista, motorGrava, motorBusca, motorImprimir;
+    // The print dataset of the 500 installments, inserted as "Grava" stores them.
+    QString sqlImprimirMotor = sqlImprimir;
+    sqlImprimirMotor.replace(QRegularExpression(QStringLiteral("NP\\.NP_SEQ=\\d+")), QStringLiteral("NP.NP_SEQ=999999"));
+    const QStringList impressaoMotor = {insercoes, sqlImprimirMotor, QStringLiteral("ROLLBACK")};
     for (int i = 0; i < vezes; ++i) {
-        const QList<double> l = Medicao::tempoMotor(arquivo, {sqlLista});
+        const QList<double> l = Medicao::tempoMotor(arquivo, QStringList{sqlLista} + sqlContadores);
         const QList<double> g = Medicao::tempoMotor(arquivo, gravacao);
-        if (l.isEmpty() || g.size() < 4) {
+        const QList<double> b = Medicao::tempoMotor(arquivo, {sqlBusca});
+        const QList<double> p = Medicao::tempoMotor(arquivo, impressaoMotor);
+        if (l.size() < 4 || g.size() < 4 || b.isEmpty() || p.size() < 2) {
             out << "isql-fb não mediu as consultas\n";
             return 1;
         }
-        motorLista << l.first();
+        motorLista << l.at(0) + l.at(1) + l.at(2) + l.at(3);
+        motorBusca << b.first();
+        motorImprimir << p.at(1);
         double soma = 0;
         for (int k = 0; k < 4; ++k) soma += g.at(k);
         motorGrava << soma;
     }
     out << "Mediana de " << vezes << " vezes:\n";
-    out << "  " << Medicao::linha(QStringLiteral("janela pronta com a lista (motor: todas as linhas da lista)"),
+    out << "  " << Medicao::linha(QStringLiteral("janela pronta com a lista e os contadores (motor: todas as linhas da lista "
+                                                 "e os três contadores)"),
                                   Medicao::mediana(pronta), Medicao::mediana(motorLista))
         << '\n';
     out << "  " << Medicao::linha(QStringLiteral("Grava de 500 parcelas até a revisão (motor: leituras e 500 inserções)"),
                                   Medicao::mediana(grava), Medicao::mediana(motorGrava))
+        << '\n';
+    out << "  " << Medicao::linha(QStringLiteral("Buscar \"%1\", %2 linhas (motor: a mesma consulta)").arg(parteNome).arg(linhasBusca),
+                                  Medicao::mediana(busca), Medicao::mediana(motorBusca))
+        << '\n';
+    out << "  " << Medicao::linha(QStringLiteral("%1 notas impressas em PDF (motor: o conjunto de impressão)").arg(paginas),
+                                  Medicao::mediana(impressao), Medicao::mediana(motorImprimir))
         << '\n';
     out << "  Nova NP, lendo as pessoas dos seletores: " << Medicao::mediana(novo) << " ms\n";
     out << "  tecla mais lenta ao digitar \"MARIA S\" no emitente: " << Medicao::mediana(digitacao) << " ms\n";

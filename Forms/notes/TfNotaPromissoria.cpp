@@ -48,8 +48,6 @@ const QString Secao = QStringLiteral("NOTAPROMISSORIA");
 const QString Titulo = QStringLiteral(" Nota Promissória (NP)");
 
 // Lines of the list: select and joins 0-3, condition 4, filter pieces 5-11, status 12, order 13.
-constexpr int LinhaStatus = 12;
-constexpr int LinhaOrdem = 13;
 
 QPushButton *botao(QWidget *pai, const char *nome, const QString &texto, const QString &dica = {})
 {
@@ -81,7 +79,10 @@ TfNotaPromissoria::TfNotaPromissoria(QWidget *parent)
       QryPesquisa(dados().DataBase, TransLeitura, this),
       QryPrincipal(dados().DataBase, TransQryPrincipal, this),
       QryParcelas(dados().DataBase, TransQryPrincipal, this),
-      QryConsulta(dados().DataBase, TransLeitura, this)
+      QryConsulta(dados().DataBase, TransLeitura, this),
+      QryImprimir(dados().DataBase, TransLeitura, this),
+      TransSelecao(dados().DataBase, QStringLiteral("TransSelecao")),
+      QrySelecao(dados().DataBase, TransSelecao, this)
 {
     setObjectName(QStringLiteral("fNotaPromissoria"));
     setWindowTitle(Titulo);
@@ -95,7 +96,8 @@ TfNotaPromissoria::TfNotaPromissoria(QWidget *parent)
          QStringLiteral("LEFT JOIN CADASTROS CGE ON CGE.CG_CODIGO=NP.NP_COD_EMITENTE"),
          QStringLiteral("LEFT JOIN CADASTROS CGF ON CGF.CG_CODIGO=NP.NP_COD_EMITENTE2"),
          QStringLiteral("LEFT JOIN EMPRESAS EM ON EM.EM_CODIGO=NP.NP_COD_CREDOR"), QStringLiteral("WHERE NP.NP_CODIGO>0"),
-         {}, {}, {}, {}, {}, {}, {}, {}, QStringLiteral("order by NP.NP_DT_VENCIMENTO")});
+         {}, {}, {}, {}, {}, {}, {}, QStringLiteral("AND NP.NP_STATUS='N' AND NP_DT_VENCIMENTO<=:DATA9"),
+         QStringLiteral("order by NP.NP_DT_VENCIMENTO")});
 
     // The installment with every party joined; insert and update write the NP_ columns only.
     const QString colunas = QStringLiteral(
@@ -145,11 +147,25 @@ TfNotaPromissoria::TfNotaPromissoria(QWidget *parent)
     raiz->addLayout(barra);
 
     montaLista();
+    montaPesquisa();
+    montaContadores();
     montaPainelVisual();
     auto *meio = new QHBoxLayout;
     auto *esquerda = new QVBoxLayout;
-    esquerda->addWidget(CheckAbertas);
+    esquerda->addWidget(TabPesquisa);
+    auto *status = new QHBoxLayout;
+    for (QCheckBox *c : {CheckAbertas, CheckPagas, CheckTodas, CheckTodasAbertas}) status->addWidget(c);
+    status->addStretch();
+    esquerda->addLayout(status);
     esquerda->addWidget(GridLista, 1);
+    auto *contadores = new QGridLayout;
+    contadores->addWidget(LabelVencidas, 0, 0);
+    contadores->addWidget(LabelVencidasValor, 1, 0);
+    contadores->addWidget(LabelHoje, 0, 1);
+    contadores->addWidget(LabelHojeValor, 1, 1);
+    contadores->addWidget(LabelSemana, 0, 2);
+    contadores->addWidget(LabelSemanaValor, 1, 2);
+    esquerda->addLayout(contadores);
     meio->addLayout(esquerda, 3);
     meio->addWidget(PanelVisual, 2);
     raiz->addLayout(meio, 1);
@@ -158,6 +174,10 @@ TfNotaPromissoria::TfNotaPromissoria(QWidget *parent)
     montaParcelas();
     raiz->addWidget(TabEdicao);
     raiz->addWidget(TabParcelas);
+    montaPgto();
+    raiz->addWidget(TabPgto);
+    montaMenuImprimir();
+    montaSelecao();
     ligaSeletores();
     montaTeclas();
 
@@ -201,7 +221,6 @@ void TfNotaPromissoria::montaBarra()
     ItemExcluirSelecionada = MenuExcluir->addAction(QStringLiteral("Excluir a promissória selecionada"));
     ItemExcluirTodas = MenuExcluir->addAction(QStringLiteral("ATENÇÃO: Excluir TODAS as promissórias exibidas"));
     ItemEstornar = MenuExcluir->addAction(QStringLiteral("Estornar Recebimento"));
-    ItemEstornar->setEnabled(false); // payments and reversal plug in here
 
     MenuRelatorios = new QMenu(this);
     MenuRelatorios->setObjectName(QStringLiteral("MenuRelatorios"));
@@ -492,6 +511,8 @@ void TfNotaPromissoria::CarregaTabelas()
     Dados::abre(dados().LookupEmpresasNP);
     carregaCredores();
     LkpCredor->setCurrentIndex(-1);
+    for (int i = 0; i < LkpCredor->count(); ++i) PesqEditCredor->addItem(LkpCredor->itemText(i));
+    PesqEditCredor->setCurrentIndex(-1);
     reabreLista();
     CalculaContadores();
 }
@@ -516,7 +537,6 @@ void TfNotaPromissoria::reabreLista(int codigo)
 {
     carregandoLista_ = true;
     QryPesquisa.close();
-    QryPesquisa.sql[LinhaStatus] = QStringLiteral("AND NP.NP_STATUS='N' AND NP_DT_VENCIMENTO<=:DATA9");
     QryPesquisa.defineParametro(QStringLiteral("DATA9"), hoje().addDays(7));
     QryPesquisa.open();
     if (codigo <= 0 || !QryPesquisa.locate(QStringLiteral("NP_CODIGO"), codigo)) QryPesquisa.last();
@@ -618,9 +638,5 @@ void TfNotaPromissoria::closeEvent(QCloseEvent *e)
     QWidget::closeEvent(e);
 }
 
-// ---- slots of the search, payments and printing ----
 
-void TfNotaPromissoria::ButPesquisarClick() {}
-void TfNotaPromissoria::ButRecebeClick() {}
-void TfNotaPromissoria::imprimeNotaConfirmada(int, int, QDate) {}
-void TfNotaPromissoria::CalculaContadores() {}
+

@@ -7,7 +7,11 @@
 //                                  the limit preview, the persons window and its hand-back
 //   TfNotaPromissoriaGravacao.cpp  new note, save and its checks, installment generation, the
 //                                  review TabParcelas, altering, cancelling, deleting
-// The search area, payments and printing plug into the slots marked below.
+//   TfNotaPromissoriaPesquisa.cpp  the search area, the status filter, the list's sort
+//   TfNotaPromissoriaContadores.cpp the three due-date counters
+//   TfNotaPromissoriaRecebimento.cpp payments TabPgto, reversal, receipts
+//   TfNotaPromissoriaImpressao.cpp the print menu: notes, receipts, the list reports
+//   TfNotaPromissoriaSelecao.cpp   the selection panel TabSelecao
 
 #include "GanchosJanelas.h"
 #include "Moeda.h"
@@ -17,6 +21,7 @@
 #include "Transacao.h"
 
 #include <QDate>
+#include <QHash>
 #include <QPointer>
 #include <QWidget>
 
@@ -34,6 +39,8 @@ class QTableView;
 class QTableWidget;
 class QToolButton;
 class CandidatosPessoas;
+class ConexaoImpressaoNota;
+class ConexaoRelatorio;
 class DataEdit;
 class ModeloTabela;
 class MoedaEdit;
@@ -41,7 +48,7 @@ class SeletorLocalidade;
 class SeletorPessoa;
 class TeclasNavegacao;
 
-class TfNotaPromissoria : public QWidget, public JanelaNovoRegistro, public JanelaNotasCadastro, public JanelaNotasCredor {
+class TfNotaPromissoria : public QWidget, public JanelaNovoRegistro, public JanelaNotasCadastro, public JanelaNotasCredor, public JanelaPesquisaNotas {
     Q_OBJECT
 public:
     enum Modo { Normal = 0, Inserindo = 1, Alterando = 2 };
@@ -62,9 +69,38 @@ public:
     QAction *ItemAbrirVazia, *ItemModeloPadrao, *ItemModelo4Avalistas, *ItemModeloReduzido;
     QAction *ItemCadastros, *ItemCredores, *ItemCidades, *ItemCalculadora;
 
-    // List of installments.
-    QCheckBox *CheckAbertas;
+    // List of installments, its status filter and counters.
+    QCheckBox *CheckAbertas, *CheckPagas, *CheckTodas, *CheckTodasAbertas;
     QTableView *GridLista;
+    QLabel *LabelVencidas, *LabelVencidasValor, *LabelHoje, *LabelHojeValor, *LabelSemana, *LabelSemanaValor;
+
+    // Search area.
+    QGroupBox *TabPesquisa;
+    QLineEdit *PesqEditEmitente, *PesqEditParcela1, *PesqEditParcela2, *PesqEditValor1, *PesqEditValor2;
+    DataEdit *PesqEditDataVenc1, *PesqEditDataVenc2, *PesqEditDataEmis1, *PesqEditDataEmis2;
+    DataEdit *PesqEditDataPgto1, *PesqEditDataPgto2;
+    QComboBox *PesqEditCredor;
+    QPushButton *ButBuscar, *ButLimparBusca;
+
+    // Print menu.
+    QAction *ItemReimprimirEsta, *ItemReimprimirTodas, *ItemRecibo1Via, *ItemRecibo2Vias, *ItemSelecionar;
+    QAction *ItemRelacaoExibidas, *ItemRelacaoAbertas, *ItemRelacaoPagas, *ItemObsImprimir;
+
+    // Payment area.
+    QGroupBox *TabPgto;
+    MoedaEdit *EditVlPago;
+    DataEdit *EditDtPgto;
+    QLabel *LabelSaldoFicara;
+    QCheckBox *Check1Via, *Check2Vias;
+    QPushButton *ButGravaPgto, *ButCancelaPgto, *ButCalculadoraPgto;
+
+    // Selection panel.
+    QGroupBox *TabSelecao;
+    QTableView *GridSelecao;
+    QPushButton *ButSelecionarTudo, *ButSelecionarNenhuma, *ButFiltrarSelecao, *ButLimparSelecao;
+    QPushButton *ButImprimirSelecao, *ButFecharSelecao, *ButOkFiltro, *ButXFiltro;
+    QFrame *PanelFiltroSelecao;
+    QComboBox *EditEmitenteSelecao;
 
     // Detail panel.
     QFrame *PanelVisual;
@@ -116,9 +152,37 @@ public:
     // Slots of the search, payment and printing (the list's search area, " &Receber", the print
     // menu and the printing of a confirmed note).
     void ButPesquisarClick();
-    void ButRecebeClick();
-    void imprimeNotaConfirmada(int seq, int emitente, QDate emissao);
+    void ButBuscarClick();
+    void ButLimparBuscaClick();
+    void LocalizaTabelas();
+    void ordenaPor(const QString &campo);
+    void marcaStatus(int valor);
+    int statusFiltro() const { return statusFiltro_; }
+    QString ordem() const { return ordem_; }
     void CalculaContadores();
+    void pesquisaVencimento(QDate de, QDate ate) override;
+    void pesquisaComoAbertura() override;
+
+    void ButRecebeClick();
+    void ButGravaPgtoClick();
+    void ButCancelaPgtoClick();
+    void EstornarRecebimento();
+    void ReimprimeRecibo(bool duasVias);
+
+    void imprimeNotaConfirmada(int seq, int emitente, QDate emissao);
+    void ReimprimirEsta();
+    void ReimprimirTodas();
+    void ImprimeNotaPromissoria();
+    void RelacaoExibidas();
+    void RelacaoStatus(int status);
+    void modeloPromissoria(const QString &modelo);
+    int modoImpressao() const { return modoImpressao_; }
+
+    void SelecionarPromissorias();
+    void marcaSelecao(bool marca);
+    void ordenaSelecao(const QString &ordem);
+    void filtraSelecao(const QString &emitente);
+    void ImprimirSelecao();
 
     Transacao TransLeitura;
     Transacao TransQryPrincipal;
@@ -126,7 +190,12 @@ public:
     Query QryPrincipal; // the installment of the window
     Query QryParcelas;  // the installments being issued
     Query QryConsulta;  // single reads (balances, limits, sequence)
+    Query QryImprimir;  // the print dataset of notes and receipts
+    Transacao TransSelecao;
+    Query QrySelecao;   // the rows of the selection panel
     CandidatosPessoas *Pessoas = nullptr;
+    ConexaoImpressaoNota *RVNotaPromissoria = nullptr;
+    ConexaoRelatorio *RVNotaPromissoria2 = nullptr, *RVSelecao = nullptr;
 
 protected:
     void showEvent(QShowEvent *e) override;
@@ -150,6 +219,22 @@ private:
     void perguntaEmpresa();
     void refrescaLembretes();
     void habilitaBarra(bool habilita);
+    // Search, payments, printing, selection.
+    void montaPesquisa();
+    void montaContadores();
+    void montaPgto();
+    void montaMenuImprimir();
+    void montaSelecao();
+    void limpaPesquisa();
+    bool aplicaFiltros(Query &q, int linhaCondicao, bool confere);
+    static void planoPorEmitente(Query &q, int linhaJuncao, int linhaCondicao, int linhaStatus);
+    bool conferePar(DataEdit *de, DataEdit *ate, bool confere, QDate &d1, QDate &d2, bool &ha);
+    void atualizaSaldoFicara();
+    bool alteradaEmOutraEstacao();
+    void abreImprimir(const QString &condicao, const QString &ordem);
+    bool imprimeRecibo(bool duasVias, bool trocaEmpresa);
+    void abreEmpresaPadrao(int codigo);
+    void reabreSelecao(bool noUltimo);
     // Edit area and pickers.
     void montaEdicao();
     void montaParcelas();
@@ -192,4 +277,16 @@ private:
     bool aberta_ = false;
     bool carregandoLista_ = false;
     bool preenchendo_ = false;
+    // Search, payments, printing.
+    int statusFiltro_ = 1;
+    bool buscaPedida_ = false;
+    bool imprimindoLista_ = false;
+    QString ordem_ = QStringLiteral("order by NP.NP_DT_VENCIMENTO");
+    Moeda pagoAntes_, saldoAntes_; // as they were when the payment was opened
+    QVariant obsAntes_;
+    bool recebendo_ = false;
+    int modoImpressao_ = 0; // 1 note, 2 receipt
+    QString filtroSelecao_, ordemSelecao_ = QStringLiteral("order by NP.NP_DT_VENCIMENTO");
+    ModeloTabela *modeloSelecao_ = nullptr;
+    QHash<int, bool> marcasSelecao_; // ticks stored since the selection rows were read
 };

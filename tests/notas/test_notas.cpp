@@ -2,6 +2,8 @@
 
 #include "test_notas.h"
 
+#include "TesteJanelas.h"
+
 #include "DataEdit.h"
 #include "Digitacao.h"
 #include "MoedaEdit.h"
@@ -403,4 +405,4 @@ void TstNotas::intervaloNaoNumericoRecusado()
     QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(j->EditIntervalo));
 }
 
-QTEST_MAIN(TstNotas)
+PN_TESTE_JANELAS(TstNotas)

@@ -8,6 +8,7 @@
 #include "TfNotaPromissoria.h"
 
 #include <QObject>
+#include <functional>
 #include <memory>
 
 class TstNotas : public QObject {
@@ -27,6 +28,12 @@ class TstNotas : public QObject {
     void preenche(TfNotaPromissoria &j, const QString &valor, const QString &parcelas, const QString &intervalo,
                   const QString &vencimento, const QString &emitente);
     void verificaMensagens();
+    // An installment stored directly: balance = value, creditor 1, city and praça 1.
+    void parcela(int codigo, int emitente, QDate vencimento, const QString &valor, const QString &status = QStringLiteral("N"),
+                 int numero = 1, int total = 1);
+    static QList<int> codigos(Query &q);
+    // Runs `acao` with every report written as PDF into a fresh folder; the text of `relatorio`.
+    QString imprimePdf(const std::function<void()> &acao, const QString &relatorio, QString *arquivo = nullptr);
 
 private Q_SLOTS:
     void init();
@@ -64,4 +71,39 @@ private Q_SLOTS:
     void teclasObservacaoEFechamento();
     void cadastrarComPessoasAbertaNadaFaz();
     void datasPelaRegraDasDatas();
+
+    // test_notas_lista.cpp
+    void aberturaListaEContadores();
+    void buscaPorNomeAlemDosSeteDias();
+    void filtrosDaBusca_data();
+    void filtrosDaBusca();
+    void recusasDasDatasDaBusca_data();
+    void recusasDasDatasDaBusca();
+    void buscaSemResultado();
+    void ordemDaColunaMantida();
+    void caixasDeStatus();
+    void pesquisaPeloQuadroDeAvisos();
+
+    // test_notas_recebimento.cpp
+    void sequenciaDePagamentos();
+    void pagamentoAcimaDoValor();
+    void parcialRecusadaNaoContaDuasVezes();
+    void recusasDoPagamento();
+    void estornoMantemObservacao();
+    void pagamentoConcorrenteFalha();
+    void pagamentoDeOutraEstacaoNaoSePerde();
+
+    // test_notas_impressao.cpp
+    void camposCalculados();
+    void documentosDasPartes_data();
+    void documentosDasPartes();
+    void modeloEscolhido_data();
+    void modeloEscolhido();
+    void reimprimeTodasSemTetoDeVencimento();
+    void reciboPorExtenso();
+    void relacoesDaLista();
+    void selecaoMarcaEImprime();
+    void confirmarImprimeANota();
+    void modeloDoMenuDeOpcoes();
+
 };

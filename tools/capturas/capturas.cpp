@@ -27,6 +27,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
 #include <QDir>
@@ -37,6 +38,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTableView>
 #include <QTest>
 
 namespace {
@@ -118,6 +120,52 @@ void notas()
     grava(&j, QStringLiteral("notas-revisao.png"));
     j.ButVoltarParcelas->click();
     j.ButCancelar->click();
+    j.close();
+}
+
+// A printed note of each model and a receipt in one and two copies, from a note with its
+// guarantors and the company's logo.
+void notasImpressas(Dados &m)
+{
+    const QDate hoje = QDate::currentDate();
+    m.DataBase.executa(QStringLiteral("UPDATE CADASTROS SET CG_ENDERECO_COMPLETO2='AVENIDA MARECHAL MANOEL DEODORO DA FONSECA, 1450, "
+                                      "APTO 1201 BL 03 - JARDIM CAMBURI - VITORIA / ES - CEP 29050-001' WHERE CG_CODIGO IN (2, 3, 4)"));
+    m.DataBase.executa(QStringLiteral("UPDATE EMPRESAS SET EM_FONE1='2733224455', EM_FONE2='27999887766', "
+                                      "EM_ENDERECO_COMPLETO2='RUA DAS FLORES, 200 - CENTRO - VITORIA / ES' WHERE EM_CODIGO=1"));
+    const auto nota = [&](int codigo, const QString &partes) {
+        m.DataBase.executa(QStringLiteral("INSERT INTO NOTAPROMISSORIA (NP_CODIGO, NP_SEQ, NP_PARCELA, NP_TOTAL_PARCELAS, NP_PARCELA_EXT, "
+                                          "NP_COD_CREDOR, NP_COD_EMITENTE, NP_COD_CIDADE, NP_COD_PRACA, NP_DT_EMISSAO, NP_DT_VENCIMENTO, "
+                                          "NP_VALOR, NP_SALDO_DEVEDOR, NP_VALOR_PGTO, NP_STATUS, NP_COD_AVALISTA1, NP_COD_AVALISTA2, "
+                                          "NP_COD_AVALISTA3, NP_COD_AVALISTA4, NP_COD_EMITENTE2) VALUES (%1, %1, 2, 6, '4521/2', 1, 2, 1, 1, "
+                                          "'%2', '%3', 1250.75, 1250.75, 0, 'N', %4)")
+                               .arg(codigo)
+                               .arg(hoje.toString(Qt::ISODate), hoje.addMonths(2).toString(Qt::ISODate), partes));
+    };
+    nota(50, QStringLiteral("4, 3, NULL, NULL, NULL"));
+    nota(51, QStringLiteral("4, 3, 1, 4, 3"));
+    m.DataBase.executa(QStringLiteral("SET GENERATOR COD_NOTAPROMISSORIA TO 51"));
+    TfNotaPromissoria j;
+    j.show();
+    j.CheckTodas->click();
+    const auto imprime = [&](int codigo, const QString &modelo, const QString &relatorio) {
+        j.QryPesquisa.locate(QStringLiteral("NP_CODIGO"), codigo);
+        j.GridLista->selectRow(j.QryPesquisa.recNo());
+        m.CF_MODELO_PROMIS = modelo;
+        j.ReimprimirEsta();
+        primeiraPagina(relatorio);
+    };
+    imprime(50, QStringLiteral("21cm x 10cm"), QStringLiteral("NP21cmx10cm"));
+    imprime(50, QStringLiteral("15cm x 7cm"), QStringLiteral("NP15cmx7cm"));
+    imprime(50, QStringLiteral("21cm x 10cm (SEM AVALISTA)"), QStringLiteral("NP21cmx10cmSEM"));
+    imprime(51, QStringLiteral("21cm x 10cm"), QStringLiteral("NP21cmx15cm"));
+    j.QryPesquisa.locate(QStringLiteral("NP_CODIGO"), 50);
+    j.GridLista->selectRow(j.QryPesquisa.recNo());
+    j.ButRecebe->click();
+    j.EditVlPago->setValor(Moeda::deDouble(450.25));
+    j.ButGravaPgto->click(); // a partial payment, with "1 via"
+    primeiraPagina(QStringLiteral("ReciboPromissoria"));
+    j.ReimprimeRecibo(true);
+    primeiraPagina(QStringLiteral("ReciboPromissoria2"));
     j.close();
 }
 
@@ -278,6 +326,7 @@ int main(int argc, char **argv)
                                            "'F', '52998224725', '27999887766', 100)"));
     modulo.DataBase.executa(QStringLiteral("SET GENERATOR COD_EMPRESAS TO 2"));
     empresas(*principal, temp.path());
+    notasImpressas(modulo);
 
     {
         TfBackup b;
