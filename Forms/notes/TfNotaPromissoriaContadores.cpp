@@ -2,6 +2,7 @@
 
 #include "TfNotaPromissoria.h"
 
+#include "ParcelasNaoPagas.h"
 #include "Relogio.h"
 
 #include <QFrame>
@@ -24,8 +25,8 @@ void TfNotaPromissoria::montaContadores()
     LabelSemanaValor = rotulo("LabelSemanaValor", QStringLiteral("#006000"));
 }
 
-// Installments not paid are those of status 'N' (the only other status is 'P'): written so, the
-// engine reads them through the status and due-date index instead of every due date since 1900.
+// Installments not paid: "NP_STATUS<>'P'". The overdue count runs over every due date since
+// 1900, so it is written in the form the status-and-due-date index serves (same rows).
 void TfNotaPromissoria::CalculaContadores()
 {
     const QDate dia = hoje();
@@ -34,7 +35,7 @@ void TfNotaPromissoria::CalculaContadores()
         QryConsulta.close();
         QryConsulta.sql.defineLinhas({QStringLiteral("SELECT COUNT(NP_CODIGO) AS REGISTROS, SUM(NP_SALDO_DEVEDOR) AS VALOR "
                                                      "FROM NOTAPROMISSORIA"),
-                                      condicao, QStringLiteral("AND NP_STATUS='N'")});
+                                      condicao});
         QryConsulta.limpaParametros();
         QryConsulta.defineParametro(QStringLiteral("DATA1"), d1);
         if (d2.isValid()) QryConsulta.defineParametro(QStringLiteral("DATA2"), d2);
@@ -45,9 +46,11 @@ void TfNotaPromissoria::CalculaContadores()
         rotulo->setText(QString::number(n) + texto);
         valor->setText(soma.formatado());
     };
-    conta(QStringLiteral("WHERE NP_DT_VENCIMENTO>=:DATA1 AND NP_DT_VENCIMENTO<:DATA2"), QDate(1900, 1, 1), dia, LabelVencidas,
-          LabelVencidasValor, QStringLiteral("  Vencidas/ Atrasadas"));
-    conta(QStringLiteral("WHERE NP_DT_VENCIMENTO=:DATA1"), dia, {}, LabelHoje, LabelHojeValor, QStringLiteral("  Vencendo hoje"));
-    conta(QStringLiteral("WHERE NP_DT_VENCIMENTO>=:DATA1 AND NP_DT_VENCIMENTO<=:DATA2"), dia.addDays(1), dia.addDays(7),
-          LabelSemana, LabelSemanaValor, QStringLiteral("  Vencendo prox. 7 dias"));
+    const QString vencidas = ParcelasNaoPagas::condicao(QStringLiteral("%1>=:DATA1 AND %1<:DATA2"));
+    conta(QStringLiteral("WHERE ") + vencidas, QDate(1900, 1, 1), dia, LabelVencidas, LabelVencidasValor,
+          QStringLiteral("  Vencidas/ Atrasadas"));
+    conta(QStringLiteral("WHERE NP_DT_VENCIMENTO=:DATA1 AND NP_STATUS<>'P'"), dia, {}, LabelHoje, LabelHojeValor,
+          QStringLiteral("  Vencendo hoje"));
+    conta(QStringLiteral("WHERE NP_DT_VENCIMENTO>=:DATA1 AND NP_DT_VENCIMENTO<=:DATA2 AND NP_STATUS<>'P'"), dia.addDays(1),
+          dia.addDays(7), LabelSemana, LabelSemanaValor, QStringLiteral("  Vencendo prox. 7 dias"));
 }

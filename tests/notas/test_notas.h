@@ -74,6 +74,7 @@ private Q_SLOTS:
 
     // test_notas_lista.cpp
     void aberturaListaEContadores();
+    void contadoresContamTodoStatusNaoPago();
     void buscaPorNomeAlemDosSeteDias();
     void filtrosDaBusca_data();
     void filtrosDaBusca();

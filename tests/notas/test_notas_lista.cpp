@@ -98,6 +98,22 @@ void TstNotas::aberturaListaEContadores()
     verificaMensagens();
 }
 
+// The counters take "not paid" as NP_STATUS<>'P' whatever else a row holds: a letter on either
+// side of "N" and "P" or a blank counts, a paid or null status does not.
+void TstNotas::contadoresContamTodoStatusNaoPago()
+{
+    const QStringList status = {"N", "X", "O", "Q", "A", " ", "p", "P"};
+    for (int i = 0; i < status.size(); ++i) parcela(i + 1, 20, Hoje.addDays(-5), QStringLiteral("1"), status.at(i));
+    parcela(20, 20, Hoje.addDays(-5), QStringLiteral("1"));
+    executa(QStringLiteral("UPDATE NOTAPROMISSORIA SET NP_STATUS=NULL WHERE NP_CODIGO=20"));
+    parcela(21, 20, Hoje, QStringLiteral("2"), QStringLiteral("O"));
+    auto j = abre();
+    QCOMPARE(j->LabelVencidas->text(), QStringLiteral("7  Vencidas/ Atrasadas"));
+    QCOMPARE(j->LabelVencidasValor->text(), QStringLiteral("R$ 7,00"));
+    QCOMPARE(j->LabelHoje->text(), QStringLiteral("1  Vencendo hoje"));
+    verificaMensagens();
+}
+
 void TstNotas::buscaPorNomeAlemDosSeteDias()
 {
     parcela(1, 21, Hoje, QStringLiteral("20"));

@@ -1,6 +1,7 @@
 #include "Lembretes.h"
 
 #include "Dados.h"
+#include "ParcelasNaoPagas.h"
 
 #include <optional>
 
@@ -39,14 +40,8 @@ ConsultasLembretes consultasLembretes(Dados &d)
 
 QString sqlVencidasIndexada()
 {
-    // NP_STATUS is one WIN1252 character in byte order, so "not 'P'" is: below 'N', 'N', 'O', or
-    // from 'Q' up. The open ones are found by both segments of the index; the rare other values
-    // by the status alone (the "+0" keeps the due-date index out of those branches).
-    return QStringLiteral(
-        "SELECT COUNT(NP_CODIGO) AS REGISTROS, SUM(NP_SALDO_DEVEDOR) AS VALOR FROM NOTAPROMISSORIA\n"
-        "WHERE (NP_STATUS='N' AND NP_DT_VENCIMENTO>=:DATA1 AND NP_DT_VENCIMENTO<:DATA2)\n"
-        "OR ((NP_STATUS<'N' OR NP_STATUS='O' OR NP_STATUS>='Q')\n"
-        "    AND NP_DT_VENCIMENTO+0>=:DATA1 AND NP_DT_VENCIMENTO+0<:DATA2)");
+    return QStringLiteral("SELECT COUNT(NP_CODIGO) AS REGISTROS, SUM(NP_SALDO_DEVEDOR) AS VALOR FROM NOTAPROMISSORIA\nWHERE ")
+           + ParcelasNaoPagas::condicao(QStringLiteral("%1>=:DATA1 AND %1<:DATA2"));
 }
 
 ContagemLembretes leLembretes(const ConsultasLembretes &q, QDate dia, QDate de, QDate ate)
