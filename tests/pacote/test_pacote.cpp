@@ -144,25 +144,32 @@ private slots:
         }
     }
 
-    // The menu's command on a new user's home: the starter copies the programs into
+    // The menu's commands on a new user's home: the starter copies the programs into
     // ~/Brelo/Prontanota, the setup creates the database, and the login window shows with the
-    // program's icon (a headless X server, so that the window can be found from outside).
+    // program's icon; then Instalora's window, with it too (a headless X server, so that the
+    // windows can be found from outside).
     void primeiroInicio()
     {
         const QString casa = temp.filePath(QStringLiteral("inicio"));
         const QProcessEnvironment ambiente = usuarioNovo(casa);
         QDir().mkpath(casa + QStringLiteral("/home"));
         const QString roteiro = QStringLiteral(
-            "\"$1\" & p=$!\n"
-            "w=$(timeout 60 xdotool search --sync --onlyvisible --name 'Seja Bem Vindo ao Prontanota') || { kill $p; exit 3; }\n"
-            "xprop -id $(echo \"$w\" | head -1) -f _NET_WM_ICON 32c _NET_WM_ICON | head -c 40\n"
-            "kill $p; wait $p\n");
+            "mostra() {\n"
+            "  \"$1\" & p=$!\n"
+            "  w=$(timeout 60 xdotool search --sync --onlyvisible --name \"$2\" | head -1)\n"
+            "  echo \"$(basename \"$1\"): $(xprop -id \"$w\" -f _NET_WM_ICON 32c _NET_WM_ICON | head -c 40)\"\n"
+            "  kill $p; wait $p\n"
+            "}\n"
+            "mostra \"$1/prontanota\" 'Seja Bem Vindo ao Prontanota'\n"
+            "mostra \"$1/instalora\" 'Programa de Instala'\n");
         const Saida s = executa(QStringLiteral("xvfb-run"),
                                 {QStringLiteral("-a"), QStringLiteral("-s"), QStringLiteral("-screen 0 1366x768x24"),
                                  QStringLiteral("sh"), QStringLiteral("-c"), roteiro, QStringLiteral("sh"),
-                                 raiz + QStringLiteral("/usr/bin/prontanota")},
+                                 raiz + QStringLiteral("/usr/bin")},
                                 ambiente);
-        QVERIFY2(s.texto.contains(QStringLiteral("_NET_WM_ICON(CARDINAL) = 256, 256,")), qPrintable(s.texto));
+        for (const char *programa : {"prontanota", "instalora"})
+            QVERIFY2(s.texto.contains(QLatin1String(programa) + QStringLiteral(": _NET_WM_ICON(CARDINAL) = 256, 256,")),
+                     qPrintable(s.texto));
         const QString pasta = casa + QStringLiteral("/home/Brelo/Prontanota/");
         for (const char *f : {"prontanota", "Instalora", "prontanota-setup", "Dados/BD.FDB", "Relatorios/Relatorios.rav"})
             QVERIFY2(QFile::exists(pasta + QLatin1String(f)), f);
