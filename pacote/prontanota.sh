@@ -2,7 +2,7 @@
 # Starts Prontanota (or Instalora, when called as "instalora") from the user's installation,
 # ~/Brelo/Prontanota or $PRONTANOTA_BASE/Prontanota. The packaged programs live beside this
 # script's target in ../lib/prontanota; they are copied into the installation when it lacks them
-# or holds an older build, because both programs keep their files beside the executable.
+# or holds other ones (a package update), because both programs keep their files beside the executable.
 # On first start the setup creates the database and the settings of an embedded installation.
 set -e
 origem="$(dirname "$(readlink -f "$0")")/../lib/prontanota"
@@ -26,6 +26,7 @@ for arquivo in prontanota Instalora prontanota-setup prontanota.png Relatorios/R
   copia "$arquivo"
 done
 
-"$pasta/prontanota-setup" --instalacao "$pasta" >/dev/null
+# When the setup fails the program still starts: its login shows why the database cannot open.
+"$pasta/prontanota-setup" --instalacao "$pasta" >/dev/null || true
 cd "$pasta"
 exec "./$programa"

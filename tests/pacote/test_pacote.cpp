@@ -3,7 +3,9 @@
 // package on a new user's home, up to the login window with the program's icon.
 
 #include <QDir>
+#include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -174,6 +176,21 @@ private slots:
         for (const char *f : {"prontanota", "Instalora", "prontanota-setup", "Dados/BD.FDB", "Relatorios/Relatorios.rav"})
             QVERIFY2(QFile::exists(pasta + QLatin1String(f)), f);
         QVERIFY(QFile::exists(casa + QStringLiteral("/home/.config/Brelo/Prontanota.ini")));
+
+        // After a package update the next start brings the new files in and keeps the data.
+        QFile rav(pasta + QStringLiteral("Relatorios/Relatorios.rav"));
+        QVERIFY(rav.open(QIODevice::WriteOnly));
+        rav.write("de outra versão\n");
+        rav.close();
+        // The file's creation time shows it was not made again (where the file system keeps it).
+        const QDateTime banco = QFileInfo(pasta + QStringLiteral("Dados/BD.FDB")).birthTime();
+        QProcessEnvironment semTela = ambiente;
+        semTela.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        executa(QStringLiteral("timeout"), {QStringLiteral("3"), raiz + QStringLiteral("/usr/bin/prontanota")}, semTela);
+        QFile novo(pasta + QStringLiteral("Relatorios/Relatorios.rav")), original(raiz + QStringLiteral("/usr/lib/prontanota/Relatorios/Relatorios.rav"));
+        QVERIFY(novo.open(QIODevice::ReadOnly) && original.open(QIODevice::ReadOnly));
+        QVERIFY(novo.readAll() == original.readAll());
+        if (banco.isValid()) QCOMPARE(QFileInfo(pasta + QStringLiteral("Dados/BD.FDB")).birthTime(), banco);
     }
 };
 
