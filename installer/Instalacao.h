@@ -31,4 +31,9 @@ Resultado prepara(const QString &pasta, QDate hoje, const QString &modelo = {},
 // Writes the registry values of an embedded installation in `pasta` (all of them, overwriting).
 void escreveRegistro(const QString &pasta);
 
+// Writes the desktop menu entries "prontanota.desktop" and "instalora.desktop" into
+// `pastaAplicacoes` (e.g. ~/.local/share/applications), starting the programs of the program
+// folder `pasta` with the icon beside them. False when a file cannot be written.
+bool criaEntradasMenu(const QString &pasta, const QString &pastaAplicacoes);
+
 } // namespace Instalacao

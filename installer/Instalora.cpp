@@ -5,10 +5,13 @@
 #include "MensagensJanelas.h"
 #include "TfInstalora.h"
 
+#include <QIcon>
+
 int main(int argc, char **argv)
 {
     AplicacaoProntanota app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Configura Servidor"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/prontanota.png")));
     Mensagens::defineTituloAplicacao(QStringLiteral("Configura Servidor"));
     MensagensJanelas mensagens;
     Mensagens::instala(&mensagens);

@@ -58,6 +58,9 @@ QByteArray BancoDados::dpb(bool criar) const
             if (chave == QLatin1String(t.nome)) b->insertInt(&st, t.tag, linha.mid(igual + 1).trimmed().toInt());
     }
     b->insertInt(&st, isc_dpb_sql_dialect, 3);
+    // The file name goes as UTF-8: in the connection's character set a folder with an accent
+    // cannot be named on a system whose file names are UTF-8.
+    b->insertTag(&st, isc_dpb_utf8_filename);
     if (criar) {
         b->insertInt(&st, isc_dpb_page_size, 8192);
         b->insertString(&st, isc_dpb_set_db_charset, "WIN1252");
@@ -72,7 +75,7 @@ void BancoDados::conecta()
 {
     desconecta();
     const QByteArray p = dpb(false);
-    const QByteArray n = Win1252::codifica(nome);
+    const QByteArray n = nome.toUtf8();
     FbApi::Status st;
     IAttachment *a = FbApi::provedor()->attachDatabase(&st, n.constData(), unsigned(p.size()),
                                                        reinterpret_cast<const unsigned char *>(p.constData()));
@@ -85,7 +88,7 @@ void BancoDados::cria(const QString &arquivo)
 {
     desconecta();
     const QByteArray p = dpb(true);
-    const QByteArray n = Win1252::codifica(arquivo);
+    const QByteArray n = arquivo.toUtf8();
     FbApi::Status st;
     IAttachment *a = FbApi::provedor()->createDatabase(&st, n.constData(), unsigned(p.size()),
                                                        reinterpret_cast<const unsigned char *>(p.constData()));

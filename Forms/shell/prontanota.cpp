@@ -27,6 +27,7 @@
 #include "TfUsuarios.h"
 
 #include <QDir>
+#include <QIcon>
 #include <QScopeGuard>
 
 #include <memory>
@@ -77,6 +78,7 @@ int main(int argc, char **argv)
 {
     AplicacaoProntanota app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Prontanota"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/prontanota.png")));
 
     if (outroProgramaInstalado()) {
         Mensagens::atual().mostra(

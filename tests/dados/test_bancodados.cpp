@@ -7,6 +7,7 @@
 #include "SQLTexto.h"
 #include "Transacao.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTest>
@@ -319,6 +320,25 @@ private Q_SLOTS:
             QVERIFY(e.codigos().size() > 0);
         }
         QVERIFY(!b.conectado());
+    }
+
+    // A folder named with accents (or letters outside Windows-1252) holds a database like any other.
+    void pastaComAcento()
+    {
+        const QString pasta = inst->raiz() + QStringLiteral("/Loja São João ł");
+        QVERIFY(QDir().mkpath(pasta));
+        const QString arquivo = pasta + QStringLiteral("/BD.FDB");
+        {
+            BancoDados b;
+            b.cria(arquivo);
+            b.executa(QStringLiteral("CREATE TABLE T (N INTEGER)"));
+        }
+        QVERIFY(QFile::exists(arquivo));
+        BancoDados b;
+        b.nome = arquivo;
+        b.conecta();
+        b.executa(QStringLiteral("INSERT INTO T VALUES (1)"));
+        QVERIFY(b.conectado());
     }
 
     void geradorDoSistema()

@@ -24,6 +24,9 @@
 #include "MoedaEdit.h"
 #include "SeletorPessoa.h"
 #include "TfPrincipal.h"
+#include "TfRede.h"
+#include "TfUsuarios.h"
+#include "PaginasUsuario.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -36,6 +39,7 @@
 #include <QPushButton>
 #include <QLineEdit>
 #include <QProcess>
+#include <QRadioButton>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTableView>
@@ -166,6 +170,38 @@ void notasImpressas(Dados &m)
     primeiraPagina(QStringLiteral("ReciboPromissoria"));
     j.ReimprimeRecibo(true);
     primeiraPagina(QStringLiteral("ReciboPromissoria2"));
+    j.close();
+}
+
+// The users register as listed and the first user altered on its permissions page.
+void usuarios()
+{
+    TfUsuarios j;
+    j.setAttribute(Qt::WA_DeleteOnClose, false);
+    j.show();
+    grava(&j, QStringLiteral("usuarios.png"));
+    j.ButAltera->click();
+    j.Paginas->mostraPagina(PaginasUsuario::Permissoes);
+    grava(&j, QStringLiteral("usuarios-permissoes.png"));
+    j.ButCancelar->click();
+    j.close();
+}
+
+// The network window: its help panel as it opens, then its two roles, this computer as the
+// server and as a station.
+void rede()
+{
+    TfRede j;
+    j.setAttribute(Qt::WA_DeleteOnClose, false);
+    j.show();
+    grava(&j, QStringLiteral("rede-ajuda.png"));
+    j.FecharAjudaClick();
+    j.RadioServidor->click();
+    grava(&j, QStringLiteral("rede-servidor.png"));
+    j.RadioCliente->click();
+    j.EditNomeServidor->setText(QStringLiteral("SERVIDOR-LOJA"));
+    j.EditIPServidor->setText(QStringLiteral("192.168.0.10"));
+    grava(&j, QStringLiteral("rede-cliente.png"));
     j.close();
 }
 
@@ -320,6 +356,8 @@ int main(int argc, char **argv)
     cadastro<TfLogradouros>(QStringLiteral("logradouros.png"), QStringLiteral("RelacaoLogradouros"));
     pessoas();
     notas();
+    usuarios();
+    rede();
 
     modulo.DataBase.executa(QStringLiteral("INSERT INTO EMPRESAS (EM_CODIGO, EM_NOME, EM_FANTASIA, EM_TIPO_PESSOA, EM_CPF_CNPJ, "
                                            "EM_FONE1, EM_COD_CIDADE) VALUES (2, 'MARIA APARECIDA SOUZA', 'MARIA APARECIDA SOUZA', "
@@ -329,6 +367,11 @@ int main(int argc, char **argv)
     notasImpressas(modulo);
 
     {
+        // The pages show the installation's folders: those of a shop's computer, not the
+        // temporary ones of this run (nothing is copied while the pages are only shown).
+        const QString banco = modulo.PathBancoDados, destino = modulo.PathBackup;
+        modulo.PathBancoDados = QStringLiteral("/home/loja/Brelo/Prontanota/Dados/BD.FDB");
+        modulo.PathBackup = QStringLiteral("/home/loja/Brelo/Prontanota/Backup/");
         TfBackup b;
         b.setAttribute(Qt::WA_DeleteOnClose, false);
         b.preparaPagina(PaginaBackup::Backup, false);
@@ -337,6 +380,8 @@ int main(int argc, char **argv)
         b.preparaPagina(PaginaBackup::Restauracao, false);
         grava(&b, QStringLiteral("restauracao.png"));
         b.close();
+        modulo.PathBancoDados = banco;
+        modulo.PathBackup = destino;
     }
     {
         TfInstalora i;
