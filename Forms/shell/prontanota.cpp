@@ -7,24 +7,13 @@
 #include "AplicacaoProntanota.h"
 #include "Caminhos.h"
 #include "Dados.h"
+#include "JanelasPrograma.h"
 #include "DadosImpressao.h"
 #include "Mensagens.h"
 #include "MensagensJanelas.h"
-#include "TfBackup.h"
-#include "TfBairros.h"
-#include "TfCadastrosGerais.h"
-#include "TfNotaPromissoria.h"
 #include "TfCarregando.h"
-#include "TfCidades.h"
-#include "TfComandosSQL.h"
-#include "TfConfiguracoesGerais.h"
-#include "TfEmpresas.h"
-#include "TfLogradouros.h"
-#include "TfMigrar.h"
 #include "TerminoPorSinal.h"
 #include "TfPrincipal.h"
-#include "TfRede.h"
-#include "TfUsuarios.h"
 
 #include <QDir>
 #include <QIcon>
@@ -55,23 +44,6 @@ bool outroProgramaInstalado()
     return false;
 }
 
-// The windows this program opens from the main window, by kind.
-void registraJanelas()
-{
-    AbridorJanelas::registra(TipoJanela::Cidades, [](QWidget *pai) { return new TfCidades(pai); });
-    AbridorJanelas::registra(TipoJanela::Bairros, [](QWidget *pai) { return new TfBairros(pai); });
-    AbridorJanelas::registra(TipoJanela::Logradouros, [](QWidget *pai) { return new TfLogradouros(pai); });
-    AbridorJanelas::registra(TipoJanela::CadastrosGerais, [](QWidget *pai) { return new TfCadastrosGerais(pai); });
-    AbridorJanelas::registra(TipoJanela::Empresas, [](QWidget *pai) { return new TfEmpresas(pai); });
-    AbridorJanelas::registra(TipoJanela::Usuarios, [](QWidget *pai) { return new TfUsuarios(pai); });
-    AbridorJanelas::registra(TipoJanela::NotaPromissoria, [](QWidget *pai) { return new TfNotaPromissoria(pai); });
-    AbridorJanelas::registra(TipoJanela::Backup, [](QWidget *pai) { return new TfBackup(pai); });
-    AbridorJanelas::registra(TipoJanela::ConfiguracoesGerais, [](QWidget *pai) { return new TfConfiguracoesGerais(pai); });
-    AbridorJanelas::registra(TipoJanela::Rede, [](QWidget *pai) { return new TfRede(pai); });
-    AbridorJanelas::registra(TipoJanela::ComandosSQL, [](QWidget *pai) { return new TfComandosSQL(pai); });
-    AbridorJanelas::registra(TipoJanela::Migrar, [](QWidget *pai) { return new TfMigrar(pai); });
-}
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -86,7 +58,7 @@ int main(int argc, char **argv)
         return 0;
     }
     Mensagens::defineTituloAplicacao(QStringLiteral("Prontanota - Brelo"));
-    registraJanelas();
+    JanelasPrograma::registra();
 
     auto principal = std::make_unique<TfPrincipal>(); // reads Registro.ini
     auto modulo = std::make_unique<Dados>();

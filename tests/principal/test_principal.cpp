@@ -815,6 +815,17 @@ private Q_SLOTS:
         QCOMPARE(JanelaFalsa::chamadas, chamadas);
     }
 
+    // The smallest screen the system is laid out for holds the whole main window, status bar
+    // included (its four panels once summed wider than 1366 pixels).
+    void cabeNaTelaMenor()
+    {
+        fp->resize(1366, 700);
+        fp->show();
+        QVERIFY(fp->minimumSizeHint().width() <= 1366);
+        QVERIFY(fp->width() <= 1366);
+        QVERIFY(fp->PainelStatus[3]->geometry().right() <= fp->StatusBar1->width());
+    }
+
     void ajuda()
     {
         msg->espera(QStringLiteral("Você será direcionado para a página \"Suporte\". Se não estiver conectado agora, "

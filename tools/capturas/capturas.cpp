@@ -6,6 +6,7 @@
 #include "TfBackup.h"
 #include "TfInstalora.h"
 #include "Dados.h"
+#include "JanelasPrograma.h"
 #include "DadosImpressao.h"
 #include "Instalacao.h"
 #include "JanelaCadastro.h"
@@ -279,7 +280,7 @@ int main(int argc, char **argv)
     Mensagens::defineTituloAplicacao(QStringLiteral("Prontanota - Brelo"));
     MensagensAceita respostas;
     Mensagens::instala(&respostas);
-    AbridorJanelas::registra(TipoJanela::Empresas, [](QWidget *pai) { return new TfEmpresas(pai); });
+    JanelasPrograma::registra(); // the main window's buttons as the program has them
     auto principal = std::make_unique<TfPrincipal>();
     Dados modulo;
     DadosImpressao impressao(&modulo);

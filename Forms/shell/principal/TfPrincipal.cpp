@@ -143,12 +143,15 @@ void TfPrincipal::montaTela()
 
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    // The panels keep these widths where the screen has room (1,350 pixels in all); on a
+    // smaller screen they share the width in the same proportions, so the clock stays visible.
     const int larguras[4] = {400, 210, 340, 400};
     for (int i = 0; i < 4; ++i) {
         PainelStatus[i] = rotulo(StatusBar1, "", QString());
         PainelStatus[i]->setObjectName(QStringLiteral("PainelStatus%1").arg(i));
-        PainelStatus[i]->setFixedWidth(larguras[i]);
-        StatusBar1->addWidget(PainelStatus[i]);
+        PainelStatus[i]->setMinimumWidth(larguras[i] / 2);
+        PainelStatus[i]->setMaximumWidth(larguras[i]);
+        StatusBar1->addWidget(PainelStatus[i], larguras[i]);
     }
     PainelStatus[3]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     setStatusBar(StatusBar1);
