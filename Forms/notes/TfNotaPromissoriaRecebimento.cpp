@@ -7,6 +7,7 @@
 #include "Mensagens.h"
 #include "MoedaEdit.h"
 #include "Plataforma.h"
+#include "RegrasNota.h"
 #include "Relogio.h"
 #include "uFuncoes.h"
 
@@ -138,8 +139,7 @@ void TfNotaPromissoria::ButGravaPgtoClick()
     if (total < valor) {
         if (!perguntaSimNao(QStringLiteral("VALOR INFERIOR! Deseja informar pagamento PARCIAL?"), QStringLiteral("Informação!")))
             return foca(EditVlPago);
-        const QString texto = QStringLiteral("Pagamento parcial de %1 em %2").arg(a.formatado(), dia.toString(QStringLiteral("dd/MM/yyyy")));
-        obs = obsAntes_.toString().isEmpty() ? QString(QStringLiteral("\r") + texto) : QString(obsAntes_.toString() + QStringLiteral(" *") + texto);
+        obs = RegrasNota::observacaoParcial(obsAntes_, a, dia);
     }
     if (total > valor &&
         !perguntaSimNao(QStringLiteral("Valor do pagamento é superior. Deseja continuar?"), QStringLiteral("Informação!")))
