@@ -14,6 +14,7 @@
 #include "TfBairros.h"
 #include "TfCadastrosGerais.h"
 #include "TfNotaPromissoria.h"
+#include "TfNotaPromissoriaLite.h"
 #include "TfCarregando.h"
 #include "TfCidades.h"
 #include "TfComandosSQL.h"
@@ -64,6 +65,7 @@ void registraJanelas()
     AbridorJanelas::registra(TipoJanela::Empresas, [](QWidget *pai) { return new TfEmpresas(pai); });
     AbridorJanelas::registra(TipoJanela::Usuarios, [](QWidget *pai) { return new TfUsuarios(pai); });
     AbridorJanelas::registra(TipoJanela::NotaPromissoria, [](QWidget *pai) { return new TfNotaPromissoria(pai); });
+    AbridorJanelas::registra(TipoJanela::NotaPromissoriaLite, [](QWidget *pai) { return new TfNotaPromissoriaLite(pai); });
     AbridorJanelas::registra(TipoJanela::Backup, [](QWidget *pai) { return new TfBackup(pai); });
     AbridorJanelas::registra(TipoJanela::ConfiguracoesGerais, [](QWidget *pai) { return new TfConfiguracoesGerais(pai); });
     AbridorJanelas::registra(TipoJanela::Rede, [](QWidget *pai) { return new TfRede(pai); });
