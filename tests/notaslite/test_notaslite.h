@@ -69,4 +69,5 @@ private Q_SLOTS:
     void textosDerivados();
     void documentoDoCredorNaLista();
     void relatoriosComLayout();
+    void confirmarEPagarImprimem();
 };

@@ -115,3 +115,26 @@ void TstNotasLite::relatoriosComLayout()
     confere(QStringLiteral("ReciboPromissoriaLite2"), [&] { j->ReimprimeRecibo(true); }, {QStringLiteral("1ª via"), QStringLiteral("2ª via")});
     verificaMensagens();
 }
+
+// Confirming a new note prints its installments; a payment prints the chosen receipt.
+void TstNotasLite::confirmarEPagarImprimem()
+{
+    if (semPdftotext()) QSKIP("pdftotext is not installed");
+    auto j = abre();
+    preenche(*j, QStringLiteral("50,00"), QStringLiteral("2"), QStringLiteral("30"), QStringLiteral("31/01/2027"));
+    j->ButGravar->click();
+    msg->espera(QStringLiteral("OUTRO"), BotaoNao);
+    const QString notas = imprimePdf([&] { j->ButConfirmaParcelas->click(); }, QStringLiteral("NotasPromissoriasLite"));
+    for (const char *trecho : {"Parcela 1 de 2", "Parcela 2 de 2", "CINQUENTA REAIS", "CNPJ nº 12.345.678/0001-99", "pagarei por esta",
+                               "CPF nº 123.456.789-01", "Pagável em: CAMPINAS"})
+        QVERIFY2(notas.contains(QString::fromUtf8(trecho)), qPrintable(QString::fromUtf8(trecho) + QStringLiteral(" | ") + notas));
+    j->ButRecebe->click();
+    j->EditVlPago->setValor(Moeda::deReais(20));
+    j->Check2Vias->setChecked(true);
+    msg->espera(QStringLiteral("VALOR INFERIOR!"), BotaoSim);
+    const QString recibo = imprimePdf([&] { j->ButGravaPgto->click(); }, QStringLiteral("ReciboPromissoriaLite2"));
+    verificaMensagens();
+    for (const char *trecho : {"1ª via", "2ª via", "VINTE REAIS", "R$ 20,00", "Saldo devedor: R$ 30,00"})
+        QVERIFY2(recibo.contains(QString::fromUtf8(trecho)), qPrintable(QString::fromUtf8(trecho) + QStringLiteral(" | ") + recibo));
+}
+
