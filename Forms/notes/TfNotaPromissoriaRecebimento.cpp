@@ -2,6 +2,7 @@
 
 #include "TfNotaPromissoria.h"
 
+#include "ConferePagamento.h"
 #include "Dados.h"
 #include "DataEdit.h"
 #include "Mensagens.h"
@@ -145,7 +146,7 @@ void TfNotaPromissoria::ButGravaPgtoClick()
         !perguntaSimNao(QStringLiteral("Valor do pagamento é superior. Deseja continuar?"), QStringLiteral("Informação!")))
         return foca(EditVlPago);
     if (alteradaEmOutraEstacao()) {
-        informacao(QStringLiteral("O pagamento desta parcela foi alterado em outro computador. Informe o recebimento novamente."));
+        informacao(ConferePagamento::mensagem());
         const int codigo = q[QStringLiteral("NP_CODIGO")].asInteger();
         ButCancelaPgtoClick();
         reabreLista(codigo);
@@ -174,17 +175,8 @@ void TfNotaPromissoria::ButGravaPgtoClick()
 // overwritten by the totals read at opening.
 bool TfNotaPromissoria::alteradaEmOutraEstacao()
 {
-    QryConsulta.close();
-    QryConsulta.sql.defineTexto(QStringLiteral("select NP_VALOR_PGTO, NP_SALDO_DEVEDOR, NP_STATUS from NOTAPROMISSORIA "
-                                               "where NP_CODIGO=:CODIGO"));
-    QryConsulta.limpaParametros();
-    QryConsulta.defineParametro(QStringLiteral("CODIGO"), QryPrincipal[QStringLiteral("NP_CODIGO")].asInteger());
-    QryConsulta.open();
-    const bool alterada = QryConsulta.isEmpty() || pago(QryConsulta) != pagoAntes_ ||
-                          QryConsulta[QStringLiteral("NP_SALDO_DEVEDOR")].asMoeda() != saldoAntes_ ||
-                          QryConsulta[QStringLiteral("NP_STATUS")].asString() == QLatin1String("P");
-    QryConsulta.close();
-    return alterada;
+    return ConferePagamento::alterado(QryConsulta, ConferePagamento::Nota, QryPrincipal[QStringLiteral("NP_CODIGO")].asInteger(),
+                                      pagoAntes_, saldoAntes_);
 }
 
 void TfNotaPromissoria::ButCancelaPgtoClick()
