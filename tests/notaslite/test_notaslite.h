@@ -64,6 +64,7 @@ private Q_SLOTS:
     void pagamentoRecusadoSemDataContaUmaVez();
     void recusasDoRecebimento();
     void estornoVoltaAoValor();
+    void pagamentoDeOutraEstacaoNaoSePerde();
 
     // test_notaslite_impressao.cpp
     void textosDerivados();

@@ -139,3 +139,23 @@ void TstNotasLite::estornoVoltaAoValor()
     QVERIFY(valor(QStringLiteral("select NPL_DT_PAGAMENTO from NOTAPROMISSORIALITE")).isNull());
     QCOMPARE(j->LabelSaldo->text(), QStringLiteral("R$ 100,00"));
 }
+
+void TstNotasLite::pagamentoDeOutraEstacaoNaoSePerde()
+{
+    nota(1, QStringLiteral("ANA"), Hoje, QStringLiteral("100"));
+    auto j = abre();
+    abrePagamento(*j, 100);
+    // Another station received 30,00 and committed while this payment was open.
+    executa(QStringLiteral("UPDATE NOTAPROMISSORIALITE SET NPL_VALOR_PGTO=30, NPL_SALDO_DEVEDOR=70 WHERE NPL_CODIGO=1"));
+    msg->espera(QStringLiteral("alterado em outro computador"));
+    j->ButGravaPgto->click();
+    verificaMensagens();
+    QVERIFY(!j->recebendo());
+    QCOMPARE(coluna(QStringLiteral("NPL_VALOR_PGTO")), QStringList{QStringLiteral("R$ 30,00")});
+    abrePagamento(*j, 70);
+    j->ButGravaPgto->click();
+    verificaMensagens();
+    QCOMPARE(coluna(QStringLiteral("NPL_VALOR_PGTO")), QStringList{QStringLiteral("R$ 100,00")});
+    QCOMPARE(coluna(QStringLiteral("NPL_STATUS")), QStringList{QStringLiteral("P")});
+}
+

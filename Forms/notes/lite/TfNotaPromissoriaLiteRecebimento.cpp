@@ -3,6 +3,7 @@
 #include "TfNotaPromissoriaLite.h"
 
 #include "CamposNota.h"
+#include "ConferePagamento.h"
 #include "DataEdit.h"
 #include "Mensagens.h"
 #include "MoedaEdit.h"
@@ -131,6 +132,13 @@ void TfNotaPromissoriaLite::ButGravaPgtoClick()
     if (total > valor &&
         !perguntaSimNao(QStringLiteral("Valor do pagamento é superior. Deseja continuar?"), QStringLiteral("Informação!")))
         return foca(EditVlPago);
+    const int codigo = q[QStringLiteral("NPL_CODIGO")].asInteger();
+    if (ConferePagamento::alterado(QryConsulta, ConferePagamento::NotaLite, codigo, pagoAntes_, saldoAntes_)) {
+        informacao(ConferePagamento::mensagem());
+        ButCancelaPgtoClick();
+        reabreLista(codigo);
+        return;
+    }
     q[QStringLiteral("NPL_VALOR_PGTO")] = QVariant::fromValue(total);
     q[QStringLiteral("NPL_VALOR_TEMP")] = QVariant::fromValue(a);
     q[QStringLiteral("NPL_DT_PAGAMENTO")] = dia;
@@ -138,7 +146,6 @@ void TfNotaPromissoriaLite::ButGravaPgtoClick()
     q[QStringLiteral("NPL_STATUS")] = valor <= total ? QStringLiteral("P") : QStringLiteral("N");
     q[QStringLiteral("NPL_SALDO_DEVEDOR")] = QVariant::fromValue(saldoAntes_ - a);
     q.postEConfirma();
-    const int codigo = q[QStringLiteral("NPL_CODIGO")].asInteger();
     recebendo_ = false;
     if (Check1Via->isChecked() || Check2Vias->isChecked())
         imprime(Check2Vias->isChecked() ? QStringLiteral("ReciboPromissoriaLite2") : QStringLiteral("ReciboPromissoriaLite"),
