@@ -221,6 +221,8 @@ void TfNotaPromissoriaLite::montaLista()
     GridLista->setEditTriggers(QAbstractItemView::NoEditTriggers);
     GridLista->verticalHeader()->setDefaultSectionSize(20);
     GridLista->verticalHeader()->hide();
+    GridLista->horizontalHeader()->setDefaultSectionSize(86);
+    GridLista->horizontalHeader()->setMinimumSectionSize(40);
     GridLista->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
     GridLista->installEventFilter(this);
     connect(GridLista->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this](const QModelIndex &i) {
@@ -238,6 +240,7 @@ void TfNotaPromissoriaLite::montaPainelVisual()
     PanelVisual = new QFrame(this);
     PanelVisual->setObjectName(QStringLiteral("PanelVisual"));
     PanelVisual->setFrameShape(QFrame::StyledPanel);
+    PanelVisual->setMaximumWidth(380);
     PanelVisual->installEventFilter(this);
     auto *g = new QGridLayout(PanelVisual);
     int linha = 0;

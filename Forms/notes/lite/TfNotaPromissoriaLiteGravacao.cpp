@@ -72,6 +72,7 @@ void TfNotaPromissoriaLite::montaEdicao()
     EditIntervalo = texto("EditIntervalo", 4, false);
     digitos(EditIntervalo);
     EditIntervalo->setText(QStringLiteral("30"));
+    EditIntervalo->setMaximumWidth(60);
     EditIntervalo->installEventFilter(this);
     MemoObs = new QPlainTextEdit(TabEdicao);
     MemoObs->setObjectName(QStringLiteral("MemoObs"));
