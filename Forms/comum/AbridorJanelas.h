@@ -10,6 +10,7 @@
 
 enum class TipoJanela {
     NotaPromissoria,     // TfNotaPromissoria
+    NotaPromissoriaLite, // TfNotaPromissoriaLite, the simplified notes
     CadastrosGerais,     // TfCadastrosGerais, the persons register
     Empresas,            // TfEmpresas
     Cidades,             // TfCidades

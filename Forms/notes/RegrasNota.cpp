@@ -39,4 +39,11 @@ QString emissaoExtenso(const QString &cidade, const QString &uf, QDate emissao)
         .arg(emissao.year());
 }
 
+QString observacaoParcial(const QVariant &obs, Moeda valor, QDate dia)
+{
+    const QString texto = QStringLiteral("Pagamento parcial de %1 em %2").arg(valor.formatado(), dia.toString(QStringLiteral("dd/MM/yyyy")));
+    const QString antes = obs.toString();
+    return antes.isEmpty() ? QString(QStringLiteral("\r") + texto) : QString(antes + QStringLiteral(" *") + texto);
+}
+
 } // namespace RegrasNota

@@ -2,7 +2,10 @@
 // The rules of a note's installments that need no window: due dates, labels, the interval
 // typed in "Dias entre parcelas" and the emission text of the detail panel.
 
+#include "Moeda.h"
+
 #include <QDate>
+#include <QVariant>
 #include <QString>
 #include <optional>
 
@@ -24,5 +27,10 @@ std::optional<int> intervalo(const QString &texto);
 
 // "{cidade} / {uf}, {dia} de {MÊS} de {ano}."; empty without a date.
 QString emissaoExtenso(const QString &cidade, const QString &uf, QDate emissao);
+
+// The observation of an installment after a partial payment of `valor` on `dia`: an empty one
+// becomes a carriage return and "Pagamento parcial de ...", any other gets " *Pagamento parcial
+// de ..." appended.
+QString observacaoParcial(const QVariant &obs, Moeda valor, QDate dia);
 
 } // namespace RegrasNota

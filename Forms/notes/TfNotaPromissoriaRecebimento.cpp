@@ -2,11 +2,13 @@
 
 #include "TfNotaPromissoria.h"
 
+#include "ConferePagamento.h"
 #include "Dados.h"
 #include "DataEdit.h"
 #include "Mensagens.h"
 #include "MoedaEdit.h"
 #include "Plataforma.h"
+#include "RegrasNota.h"
 #include "Relogio.h"
 #include "uFuncoes.h"
 
@@ -138,14 +140,13 @@ void TfNotaPromissoria::ButGravaPgtoClick()
     if (total < valor) {
         if (!perguntaSimNao(QStringLiteral("VALOR INFERIOR! Deseja informar pagamento PARCIAL?"), QStringLiteral("Informação!")))
             return foca(EditVlPago);
-        const QString texto = QStringLiteral("Pagamento parcial de %1 em %2").arg(a.formatado(), dia.toString(QStringLiteral("dd/MM/yyyy")));
-        obs = obsAntes_.toString().isEmpty() ? QString(QStringLiteral("\r") + texto) : QString(obsAntes_.toString() + QStringLiteral(" *") + texto);
+        obs = RegrasNota::observacaoParcial(obsAntes_, a, dia);
     }
     if (total > valor &&
         !perguntaSimNao(QStringLiteral("Valor do pagamento é superior. Deseja continuar?"), QStringLiteral("Informação!")))
         return foca(EditVlPago);
     if (alteradaEmOutraEstacao()) {
-        informacao(QStringLiteral("O pagamento desta parcela foi alterado em outro computador. Informe o recebimento novamente."));
+        informacao(ConferePagamento::mensagem());
         const int codigo = q[QStringLiteral("NP_CODIGO")].asInteger();
         ButCancelaPgtoClick();
         reabreLista(codigo);
@@ -174,17 +175,8 @@ void TfNotaPromissoria::ButGravaPgtoClick()
 // overwritten by the totals read at opening.
 bool TfNotaPromissoria::alteradaEmOutraEstacao()
 {
-    QryConsulta.close();
-    QryConsulta.sql.defineTexto(QStringLiteral("select NP_VALOR_PGTO, NP_SALDO_DEVEDOR, NP_STATUS from NOTAPROMISSORIA "
-                                               "where NP_CODIGO=:CODIGO"));
-    QryConsulta.limpaParametros();
-    QryConsulta.defineParametro(QStringLiteral("CODIGO"), QryPrincipal[QStringLiteral("NP_CODIGO")].asInteger());
-    QryConsulta.open();
-    const bool alterada = QryConsulta.isEmpty() || pago(QryConsulta) != pagoAntes_ ||
-                          QryConsulta[QStringLiteral("NP_SALDO_DEVEDOR")].asMoeda() != saldoAntes_ ||
-                          QryConsulta[QStringLiteral("NP_STATUS")].asString() == QLatin1String("P");
-    QryConsulta.close();
-    return alterada;
+    return ConferePagamento::alterado(QryConsulta, ConferePagamento::Nota, QryPrincipal[QStringLiteral("NP_CODIGO")].asInteger(),
+                                      pagoAntes_, saldoAntes_);
 }
 
 void TfNotaPromissoria::ButCancelaPgtoClick()

@@ -11,6 +11,7 @@
 #include "TfLogradouros.h"
 #include "TfMigrar.h"
 #include "TfNotaPromissoria.h"
+#include "TfNotaPromissoriaLite.h"
 #include "TfRede.h"
 #include "TfUsuarios.h"
 
@@ -23,6 +24,7 @@ void JanelasPrograma::registra()
     AbridorJanelas::registra(TipoJanela::Empresas, [](QWidget *pai) { return new TfEmpresas(pai); });
     AbridorJanelas::registra(TipoJanela::Usuarios, [](QWidget *pai) { return new TfUsuarios(pai); });
     AbridorJanelas::registra(TipoJanela::NotaPromissoria, [](QWidget *pai) { return new TfNotaPromissoria(pai); });
+    AbridorJanelas::registra(TipoJanela::NotaPromissoriaLite, [](QWidget *pai) { return new TfNotaPromissoriaLite(pai); });
     AbridorJanelas::registra(TipoJanela::Backup, [](QWidget *pai) { return new TfBackup(pai); });
     AbridorJanelas::registra(TipoJanela::ConfiguracoesGerais, [](QWidget *pai) { return new TfConfiguracoesGerais(pai); });
     AbridorJanelas::registra(TipoJanela::Rede, [](QWidget *pai) { return new TfRede(pai); });

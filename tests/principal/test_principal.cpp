@@ -106,7 +106,7 @@ const QStringList FlagsPermissao = [] {
     return r;
 }();
 
-const TipoJanela TodosTipos[] = {TipoJanela::NotaPromissoria, TipoJanela::CadastrosGerais, TipoJanela::Empresas,
+const TipoJanela TodosTipos[] = {TipoJanela::NotaPromissoria, TipoJanela::NotaPromissoriaLite, TipoJanela::CadastrosGerais, TipoJanela::Empresas,
                                  TipoJanela::Cidades, TipoJanela::Bairros, TipoJanela::Logradouros,
                                  TipoJanela::Usuarios, TipoJanela::ConfiguracoesGerais, TipoJanela::ComandosSQL,
                                  TipoJanela::Migrar, TipoJanela::Rede, TipoJanela::Backup};
@@ -767,6 +767,15 @@ private Q_SLOTS:
         QTest::mouseClick(fp->ButNovaNP, Qt::LeftButton);
         QVERIFY(fp->janelaAberta(TipoJanela::NotaPromissoria));
         QCOMPARE(JanelaFalsa::chamadas.size(), 2);
+
+        // The simplified notes: the Cadastros item right after the note item.
+        const QList<QAction *> itens = fp->MainMenu1->Cadastros1->actions();
+        QCOMPARE(itens.indexOf(fp->MainMenu1->ItemNotaLite), itens.indexOf(fp->MainMenu1->NotaPromissria1) + 1);
+        QVERIFY(!fp->MainMenu1->ItemNotaLite->isEnabled());
+        AbridorJanelas::registra(TipoJanela::NotaPromissoriaLite, [](QWidget *pai) { return new JanelaFalsa(pai); });
+        fp->atualizaDisponiveis();
+        fp->MainMenu1->ItemNotaLite->trigger();
+        QVERIFY(fp->janelaAberta(TipoJanela::NotaPromissoriaLite));
     }
 
     void lembretes_data()

@@ -16,6 +16,7 @@ MenuPrincipal::MenuPrincipal(QWidget *parent) : QMenuBar(parent)
     Cadastros1 = addMenu(QStringLiteral("   &Cadastros   "));
     Cadastros1->setObjectName(QStringLiteral("Cadastros1"));
     NotaPromissria1 = item(Cadastros1, "NotaPromissria1", QStringLiteral(" &Nota Promissória"));
+    ItemNotaLite = item(Cadastros1, "ItemNotaLite", QStringLiteral(" Nota Promissória &simplificada"));
     Cadastros1->addSeparator();
     CadastrodeClientes1 = item(Cadastros1, "CadastrodeClientes1", QStringLiteral(" &Clientes    (Emitentes e Avalistas)"));
     CadastrodeEmpresas1 = item(Cadastros1, "CadastrodeEmpresas1", QStringLiteral(" &Empresas    (Credores)"));

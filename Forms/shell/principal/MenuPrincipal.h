@@ -16,6 +16,7 @@ public:
 
     // "   &Cadastros   "
     QAction *NotaPromissria1;
+    QAction *ItemNotaLite; // the simplified notes
     QAction *CadastrodeClientes1, *CadastrodeEmpresas1;
     QMenu *MenuLocalidades;
     QAction *Localidades1, *Estados1; // hidden, kept for the permissions

@@ -170,6 +170,7 @@ void TfPrincipal::conecta()
     MenuPrincipal *m = MainMenu1;
     const auto abreTipo = [this](TipoJanela t) { return [this, t] { abre(t); }; };
     connect(m->NotaPromissria1, &QAction::triggered, this, abreTipo(TipoJanela::NotaPromissoria));
+    connect(m->ItemNotaLite, &QAction::triggered, this, abreTipo(TipoJanela::NotaPromissoriaLite));
     connect(m->CadastrodeClientes1, &QAction::triggered, this, abreTipo(TipoJanela::CadastrosGerais));
     connect(m->CadastrodeEmpresas1, &QAction::triggered, this, abreTipo(TipoJanela::Empresas));
     connect(m->Cidades1, &QAction::triggered, this, abreTipo(TipoJanela::Cidades));
@@ -233,6 +234,7 @@ void TfPrincipal::atualizaDisponiveis()
     };
     MenuPrincipal *m = MainMenu1;
     habilita(TipoJanela::NotaPromissoria, {m->NotaPromissria1, ButMenuPromissoria, ButNovaNP});
+    habilita(TipoJanela::NotaPromissoriaLite, {m->ItemNotaLite});
     habilita(TipoJanela::CadastrosGerais, {m->CadastrodeClientes1, ButMenuClientes, ButNovoCliente});
     habilita(TipoJanela::Empresas, {m->CadastrodeEmpresas1, ButMenuEmpresa, ButNovaEmpresa});
     habilita(TipoJanela::Cidades, {m->Cidades1});
