@@ -1,8 +1,8 @@
 #include "TfManual.h"
 
 #include "Mensagens.h"
+#include "Plataforma.h"
 
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -87,8 +87,10 @@ TfManual::TfManual(const QString &arquivoIndice, QWidget *pai) : QDialog(pai), i
         const QUrl url = Texto->source().resolved(link);
         if (url.isLocalFile() && url.path().endsWith(QLatin1String(".md"), Qt::CaseInsensitive))
             Texto->setSource(url, QTextDocument::MarkdownResource);
+        else if (url.isLocalFile())
+            Plataforma::atual().abreDocumento(url.toLocalFile());
         else
-            QDesktopServices::openUrl(url);
+            Plataforma::atual().abreEndereco(url.toString());
     });
     connect(Texto, &QTextBrowser::backwardAvailable, ButVoltar, &QPushButton::setEnabled);
     connect(ButVoltar, &QPushButton::clicked, Texto, &QTextBrowser::backward);

@@ -108,6 +108,12 @@ private Q_SLOTS:
         j->ButVoltar->click();
         QCOMPARE(arquivoAtual(*j), QStringLiteral("README.md"));
 
+        // A web address goes to the browser; the guide stays on its page.
+        PlataformaGravadora plat;
+        emit j->Texto->anchorClicked(QUrl(QStringLiteral("https://www.debian.org/")));
+        QCOMPARE(plat.chamadasDe(QStringLiteral("abreEndereco")), QStringList{QStringLiteral("abreEndereco https://www.debian.org/")});
+        QCOMPARE(arquivoAtual(*j), QStringLiteral("README.md"));
+
         QCOMPARE(TfManual::abre(programa.path()), j); // one window at a time
         j->ButFechar->click();
         QTRY_VERIFY(!j->isVisible());
