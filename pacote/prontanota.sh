@@ -25,6 +25,13 @@ copia() {
 for arquivo in prontanota Instalora prontanota-setup prontanota.png Relatorios/Relatorios.rav; do
   copia "$arquivo"
 done
+# The user guide the program shows: the packaged folder, whole, when it differs.
+if ! diff -rq "$origem/Manual" "$pasta/Manual" >/dev/null 2>&1; then
+  rm -rf "$pasta/Manual.novo"
+  cp -rp "$origem/Manual" "$pasta/Manual.novo"
+  rm -rf "$pasta/Manual"
+  mv "$pasta/Manual.novo" "$pasta/Manual"
+fi
 
 # When the setup fails the program still starts: its login shows why the database cannot open.
 "$pasta/prontanota-setup" --instalacao "$pasta" >/dev/null || true

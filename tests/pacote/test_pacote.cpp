@@ -78,6 +78,12 @@ private slots:
             if (m.captured(1) != QLatin1String("d") && !m.captured(2).isEmpty()) arquivos << m.captured(2);
         }
         arquivos.sort();
+        // The user guide and its pictures, beside the programs.
+        const QString manual = QStringLiteral("usr/lib/prontanota/Manual/");
+        const QStringList guia = arquivos.filter(QRegularExpression(QLatin1Char('^') + manual));
+        for (const char *f : {"manual/README.md", "manual/emissao-de-notas.md", "manual/recebimento.md", "screenshots/notas.png"})
+            QVERIFY2(guia.contains(manual + QLatin1String(f)), f);
+        arquivos.removeIf([&](const QString &a) { return a.startsWith(manual); });
         const QStringList esperados = {
             QStringLiteral("usr/bin/instalora"),
             QStringLiteral("usr/bin/prontanota"),
@@ -173,7 +179,8 @@ private slots:
             QVERIFY2(s.texto.contains(QLatin1String(programa) + QStringLiteral(": _NET_WM_ICON(CARDINAL) = 256, 256,")),
                      qPrintable(s.texto));
         const QString pasta = casa + QStringLiteral("/home/Brelo/Prontanota/");
-        for (const char *f : {"prontanota", "Instalora", "prontanota-setup", "Dados/BD.FDB", "Relatorios/Relatorios.rav"})
+        for (const char *f : {"prontanota", "Instalora", "prontanota-setup", "Dados/BD.FDB", "Relatorios/Relatorios.rav",
+                              "Manual/manual/README.md", "Manual/screenshots/notas.png"})
             QVERIFY2(QFile::exists(pasta + QLatin1String(f)), f);
         QVERIFY(QFile::exists(casa + QStringLiteral("/home/.config/Brelo/Prontanota.ini")));
 

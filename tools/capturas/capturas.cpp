@@ -174,6 +174,40 @@ void notasImpressas(Dados &m)
     j.close();
 }
 
+// The note window's search area with a search by emitter, its list report, the selection
+// panel with two installments ticked, and the payment area of a partly paid installment.
+void notasPesquisaERecebimento()
+{
+    TfNotaPromissoria j;
+    j.show();
+    j.ButPesquisar->click();
+    j.PesqEditEmitente->setText(QStringLiteral("MARIA"));
+    j.ButBuscar->click();
+    grava(&j, QStringLiteral("notas-pesquisa.png"));
+    j.RelacaoExibidas();
+    primeiraPagina(QStringLiteral("RelacaoNotasPromissorias"));
+    j.ButPesquisar->click(); // hides the area, keeps the list
+
+    j.SelecionarPromissorias();
+    QAbstractItemModel *selecao = j.GridSelecao->model();
+    for (int coluna = 0; coluna < selecao->columnCount(); ++coluna)
+        if (selecao->flags(selecao->index(0, coluna)) & Qt::ItemIsUserCheckable)
+            for (int linha : {0, 2}) selecao->setData(selecao->index(linha, coluna), Qt::Checked, Qt::CheckStateRole);
+    grava(&j, QStringLiteral("notas-selecao.png"));
+    j.marcaSelecao(false);
+    j.ButFecharSelecao->click();
+
+    j.CheckTodas->click();
+    j.QryPesquisa.locate(QStringLiteral("NP_CODIGO"), 50);
+    j.GridLista->selectRow(j.QryPesquisa.recNo());
+    j.ButRecebe->click();
+    j.EditVlPago->setValor(Moeda::deDouble(300));
+    j.EditDtPgto->setFocus(); // leaving the amount shows the balance to be
+    grava(&j, QStringLiteral("notas-recebimento.png"));
+    j.ButCancelaPgto->click();
+    j.close();
+}
+
 // The users register as listed and the first user altered on its permissions page.
 void usuarios()
 {
@@ -366,6 +400,7 @@ int main(int argc, char **argv)
     modulo.DataBase.executa(QStringLiteral("SET GENERATOR COD_EMPRESAS TO 2"));
     empresas(*principal, temp.path());
     notasImpressas(modulo);
+    notasPesquisaERecebimento();
 
     {
         // The pages show the installation's folders: those of a shop's computer, not the

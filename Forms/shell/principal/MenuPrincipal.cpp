@@ -47,6 +47,7 @@ MenuPrincipal::MenuPrincipal(QWidget *parent) : QMenuBar(parent)
     Ajuda1 = addMenu(QStringLiteral("  &Ajuda  "));
     Ajuda1->setObjectName(QStringLiteral("Ajuda1"));
     ItemAjudaOnline = item(Ajuda1, "ItemAjudaOnline", QStringLiteral(" Ajuda Online"));
+    ItemManual = item(Ajuda1, "ItemManual", QStringLiteral(" Manual do usuário"));
     ItemFaleConosco = item(Ajuda1, "ItemFaleConosco", QStringLiteral(" Fale Conosco"));
     Ajuda1->addSeparator();
     ItemLicenca = item(Ajuda1, "ItemLicenca", QStringLiteral(" Licença de uso do programa"));

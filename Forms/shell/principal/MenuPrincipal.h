@@ -29,7 +29,7 @@ public:
     QAction *ItemMigrar, *CorrigirBancodeDados1;
 
     // "  &Ajuda  "
-    QAction *ItemAjudaOnline, *ItemFaleConosco, *ItemLicenca, *ItemBlog, *ItemSite;
+    QAction *ItemAjudaOnline, *ItemManual, *ItemFaleConosco, *ItemLicenca, *ItemBlog, *ItemSite;
 
     // ButAjuda's pop-up.
     QMenu *PopupAjuda;

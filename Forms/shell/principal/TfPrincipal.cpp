@@ -1,4 +1,5 @@
 #include "TfPrincipal.h"
+#include "TfManual.h"
 
 #include "AreaLogotipo.h"
 #include "CalculoLembretes.h"
@@ -184,6 +185,7 @@ void TfPrincipal::conecta()
     connect(m->ItemMigrar, &QAction::triggered, this, abreTipo(TipoJanela::Migrar));
     connect(m->CorrigirBancodeDados1, &QAction::triggered, this, abreTipo(TipoJanela::ComandosSQL));
     connect(m->ItemAjudaOnline, &QAction::triggered, this, &TfPrincipal::AjudaSistema);
+    connect(m->ItemManual, &QAction::triggered, this, [this] { TfManual::abre(dados().PathPrograma, this); });
     connect(m->ItemFaleConosco, &QAction::triggered, this, &TfPrincipal::FaleConosco);
     connect(m->ItemLicenca, &QAction::triggered, this, &TfPrincipal::ItemLicencaClick);
     connect(m->ItemBlog, &QAction::triggered, this, [] { Plataforma::atual().abreEndereco(Enderecos::Blog); });

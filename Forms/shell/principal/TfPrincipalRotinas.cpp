@@ -18,6 +18,7 @@
 #include "Registro.h"
 #include "Relogio.h"
 #include "TfCarregando.h"
+#include "TfManual.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -195,7 +196,11 @@ void TfPrincipal::AjudaSistema()
                               "envie seu questionamento para ")
                    + Enderecos::EmailContato,
                QStringLiteral("Suporte!"));
-    Plataforma::atual().abreEndereco(Enderecos::Suporte);
+    // Without a network (only the loopback address) or a browser, the guide installed beside
+    // the program stands in for the support page.
+    Plataforma &p = Plataforma::atual();
+    if (p.enderecoIPv4() == QLatin1String("127.0.0.1") || !p.abreEndereco(Enderecos::Suporte))
+        TfManual::abre(dados().PathPrograma, this);
 }
 
 void TfPrincipal::FaleConosco() { Plataforma::atual().abreEndereco(Enderecos::Contato); }
