@@ -21,6 +21,7 @@
 #include "TfEmpresas.h"
 #include "TfLogradouros.h"
 #include "TfNotaPromissoria.h"
+#include "TfNotaPromissoriaLite.h"
 #include "DataEdit.h"
 #include "MoedaEdit.h"
 #include "SeletorPessoa.h"
@@ -290,6 +291,64 @@ void empresas(TfPrincipal &principal, const QString &pastaTemporaria)
     grava(&principal, QStringLiteral("principal-logotipo.png"));
 }
 
+// The simplified-note window as listed, a note of four installments being typed and its
+// review, and one installment printed on its note page.
+void notasSimplificadas(Dados &m)
+{
+    const QDate hoje = QDate::currentDate();
+    // Installment 1 of the first note paid, installment 2 paid in part three days ago.
+    const struct { int codigo, parcela, total, meses, diasPgto; const char *emitente, *documento, *valor, *pago, *status; } notas[] = {
+        {1, 1, 3, -1, -31, "JOÃO CARLOS PEREIRA", "52998224725", "180.00", "180.00", "P"},
+        {2, 2, 3, 0, -3, "JOÃO CARLOS PEREIRA", "52998224725", "180.00", "80.00", "N"},
+        {3, 3, 3, 1, 0, "JOÃO CARLOS PEREIRA", "52998224725", "180.00", "0", "N"},
+        {4, 1, 2, 0, 0, "SEBASTIANA ROCHA DE OLIVEIRA", "11144477735", "95.50", "0", "N"},
+        {5, 2, 2, 1, 0, "SEBASTIANA ROCHA DE OLIVEIRA", "11144477735", "95.50", "0", "N"},
+        {6, 1, 1, 2, 0, "MERCEARIA BOA VISTA LTDA", "11222333000181", "640.00", "0", "N"}};
+    for (const auto &n : notas)
+        m.DataBase.executa(QStringLiteral("INSERT INTO NOTAPROMISSORIALITE (NPL_CODIGO, NPL_PARCELA, NPL_TOTAL_PARCELAS, NPL_DT_EMISSAO, "
+                                          "NPL_DT_VENCIMENTO, NPL_VALOR, NPL_VALOR_PGTO, NPL_SALDO_DEVEDOR, NPL_VALOR_TEMP, NPL_EMITENTE, "
+                                          "NPL_EMITENTE_DOC, NPL_EMITENTE_ENDERECO, NPL_CREDOR, NPL_CREDOR_DOC, NPL_CIDADE, NPL_PRACA, "
+                                          "NPL_STATUS, NPL_DT_PAGAMENTO) VALUES (%1, %2, %3, '%4', '%5', %6, %7, %6 - %7, %7, '%8', '%9', "
+                                          "'RUA DAS PALMEIRAS, 85 - CENTRO - SERRA / ES', 'LOJA MODELO COMÉRCIO LTDA', '11222333000181', "
+                                          "'VITORIA - ES', 'VITORIA - ES', '%10', %11)")
+                               .arg(n.codigo).arg(n.parcela).arg(n.total)
+                               .arg(hoje.addMonths(-n.parcela).toString(Qt::ISODate), hoje.addMonths(n.meses).toString(Qt::ISODate),
+                                    QLatin1String(n.valor), QLatin1String(n.pago), QString::fromUtf8(n.emitente),
+                                    QLatin1String(n.documento), QLatin1String(n.status),
+                                    n.diasPgto ? QLatin1Char('\'') + hoje.addDays(n.diasPgto).toString(Qt::ISODate) + QLatin1Char('\'')
+                                               : QStringLiteral("NULL")));
+    m.DataBase.executa(QStringLiteral("SET GENERATOR COD_NOTAPROMISSORIALITE TO 6"));
+
+    TfNotaPromissoriaLite j;
+    j.setAttribute(Qt::WA_DeleteOnClose, false);
+    j.show();
+    j.QryPesquisa.locate(QStringLiteral("NPL_CODIGO"), 2);
+    j.GridLista->selectRow(j.QryPesquisa.recNo());
+    grava(&j, QStringLiteral("notas-simplificadas.png"));
+    j.ReimprimirEsta();
+    primeiraPagina(QStringLiteral("NotasPromissoriasLite"));
+
+    j.ButNovoClick();
+    j.EditValor->setValor(Moeda::deDouble(212.40));
+    j.EditTotalParcelas->setText(QStringLiteral("4"));
+    j.EditVencimento->setData(hoje.addMonths(1));
+    j.EditCredor->setText(QStringLiteral("LOJA MODELO COMÉRCIO LTDA"));
+    j.EditCredorDoc->setText(QStringLiteral("11222333000181"));
+    j.EditCidade->setText(QStringLiteral("VITORIA - ES"));
+    j.EditEmitente->setText(QStringLiteral("ROSÂNGELA MARIA DE JESUS"));
+    j.EditEmitenteDoc->setText(QStringLiteral("52998224725"));
+    j.EditEndereco->setText(QStringLiteral("AVENIDA CENTRAL, 1200 - LARANJEIRAS - SERRA / ES"));
+    j.EditPraca->setText(QStringLiteral("VITORIA - ES"));
+    j.EditEndereco->setCursorPosition(0);
+    j.EditValor->setFocus();
+    grava(&j, QStringLiteral("notas-simplificadas-emissao.png"));
+    j.ButGravarClick();
+    grava(&j, QStringLiteral("notas-simplificadas-revisao.png"));
+    j.ButVoltarParcelasClick();
+    j.ButCancelarClick(); // the note given up leaves nothing stored
+    j.close();
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -401,6 +460,7 @@ int main(int argc, char **argv)
     empresas(*principal, temp.path());
     notasImpressas(modulo);
     notasPesquisaERecebimento();
+    notasSimplificadas(modulo);
 
     {
         // The pages show the installation's folders: those of a shop's computer, not the
