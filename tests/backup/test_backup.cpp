@@ -47,6 +47,31 @@ QByteArray resumo(const QString &arquivo)
     return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha1);
 }
 
+// The open database as its content shows it: which file it is (its creation time) and the rows
+// of every table. The engine itself may rewrite pages of a live file at any moment, so its
+// bytes say nothing about whether the program touched it.
+QString estadoBanco(BancoDados &b)
+{
+    Transacao tr(b);
+    Query tabelas(b, tr);
+    tabelas.sql.defineTexto(QStringLiteral("SELECT TRIM(RDB$RELATION_NAME) AS NOME FROM RDB$RELATIONS "
+                                           "WHERE RDB$SYSTEM_FLAG = 0 AND RDB$VIEW_BLR IS NULL ORDER BY 1"));
+    tabelas.open();
+    QStringList partes;
+    Query q(b, tr);
+    q.sql.defineTexto(QStringLiteral("SELECT MON$CREATION_DATE AS CRIADO FROM MON$DATABASE"));
+    q.open();
+    partes << q[QStringLiteral("CRIADO")].asString();
+    for (; !tabelas.eof(); tabelas.next()) {
+        const QString nome = tabelas[QStringLiteral("NOME")].asString();
+        q.close();
+        q.sql.defineTexto(QStringLiteral("SELECT COUNT(*) AS N FROM ") + nome);
+        q.open();
+        partes << nome + QLatin1Char('=') + q[QStringLiteral("N")].asString();
+    }
+    return partes.join(u' ');
+}
+
 QStringList linhas(QListWidget *l)
 {
     QStringList r;
@@ -135,7 +160,7 @@ private Q_SLOTS:
         Cenario c;
         if (destino == QLatin1String("@banco")) destino = c.inst.pasta() + QStringLiteral("/Dados/");
         else destino.replace(QLatin1Char('@'), c.destino.path());
-        const QByteArray antes = resumo(c.inst.banco());
+        const QString antes = estadoBanco(c.dm->DataBase);
         TfBackup w;
         w.EditDestino->setText(destino);
         c.msg.espera(mensagem);
@@ -143,7 +168,7 @@ private Q_SLOTS:
         QVERIFY(c.msg.verificaFim());
         QVERIFY(!ResultadoBackup::concluido);
         QCOMPARE(linhas(w.ListaProgresso), QStringList());
-        QCOMPARE(resumo(c.inst.banco()), antes);
+        QCOMPARE(estadoBanco(c.dm->DataBase), antes);
     }
 
     // Windows asks about drive C:; on Linux the question is asked for a folder on the file
@@ -305,7 +330,7 @@ private Q_SLOTS:
         Cenario c;
         if (arquivo == QLatin1String("@banco")) arquivo = c.inst.banco();
         else arquivo.replace(QLatin1Char('@'), c.destino.path());
-        const QByteArray antes = resumo(c.inst.banco());
+        const QString antes = estadoBanco(c.dm->DataBase);
         TfBackup w;
         w.preparaPagina(PaginaBackup::Restauracao, false);
         w.EditArquivoBkp->setText(arquivo);
@@ -314,7 +339,7 @@ private Q_SLOTS:
         QVERIFY(c.msg.verificaFim());
         QVERIFY(!ResultadoBackup::concluido);
         QVERIFY(c.dm->DataBase.conectado());
-        QCOMPARE(resumo(c.inst.banco()), antes);
+        QCOMPARE(estadoBanco(c.dm->DataBase), antes);
     }
 
     // A file that is not a readable database of this system is refused before the database is touched.
@@ -345,7 +370,7 @@ private Q_SLOTS:
             b.executa(QStringLiteral("CREATE TABLE CLIENTES (ID INTEGER)"));
             b.desconecta();
         }
-        const QByteArray antes = resumo(c.inst.banco());
+        const QString antes = estadoBanco(c.dm->DataBase);
         TfBackup w;
         w.preparaPagina(PaginaBackup::Restauracao, false);
         w.EditArquivoBkp->setText(copia);
@@ -356,7 +381,7 @@ private Q_SLOTS:
         QVERIFY(c.msg.verificaFim());
         QVERIFY(!ResultadoBackup::concluido);
         QVERIFY(c.dm->DataBase.conectado());
-        QCOMPARE(resumo(c.inst.banco()), antes);
+        QCOMPARE(estadoBanco(c.dm->DataBase), antes);
         QCOMPARE(QDir(c.inst.pasta() + QStringLiteral("/Dados")).entryList(QDir::Files), QStringList{QStringLiteral("BD.FDB")});
     }
 
