@@ -197,17 +197,9 @@ bool PainelEdicaoEmpresa::juridica() const { return RadioJuridica->isChecked(); 
 
 void PainelEdicaoEmpresa::defineTipoPessoa(bool juridica)
 {
-    (juridica ? RadioJuridica : RadioFisica)->setChecked(true);
-    LabelNome->setText(juridica ? QStringLiteral("Razão Social") : QStringLiteral("Nome"));
-    LabelFantasia->setVisible(juridica);
-    EditFantasia->setVisible(juridica);
-    LabelCPF->setText(juridica ? QStringLiteral("CNPJ") : QStringLiteral("CPF"));
-    if (EditCPF->mascara() != DocumentoPessoa::mascara(juridica)) EditCPF->setMascara(DocumentoPessoa::mascara(juridica));
-    LabelRG->setText(juridica ? QStringLiteral("IE") : QStringLiteral("RG"));
-    LabelIM->setVisible(juridica);
-    EditIM->setVisible(juridica);
-    LabelDataNasc->setText(juridica ? QStringLiteral("Fundação") : QStringLiteral("Data Nasc."));
-    LabelPesquisarCNPJ->setVisible(juridica);
+    DocumentoPessoa::aplicaTipoPessoa({RadioFisica, RadioJuridica, LabelNome, LabelFantasia, EditFantasia, LabelCPF, EditCPF,
+                                       LabelRG, LabelIM, EditIM, LabelDataNasc, LabelPesquisarCNPJ},
+                                      juridica);
 }
 
 void PainelEdicaoEmpresa::mostra(Query &q)

@@ -52,7 +52,7 @@ PainelEdicaoCliente::PainelEdicaoCliente(ContatosCliente *contatos, QWidget *pai
     EditCPF->setObjectName(QStringLiteral("EditCPF"));
     LabelRG = rotulo(aba, QStringLiteral("RG"), "LabelRG");
     EditRG = caixa(aba, "EditRG", 15);
-    LabelIM = rotulo(aba, QString(), "LabelIM");
+    LabelIM = rotulo(aba, QStringLiteral("IM"), "LabelIM");
     EditIM = caixa(aba, "EditIM", 15);
 
     Endereco = new SeletoresEndereco(aba);
@@ -186,18 +186,9 @@ bool PainelEdicaoCliente::juridica() const { return RadioJuridica->isChecked(); 
 
 void PainelEdicaoCliente::defineTipoPessoa(bool juridica)
 {
-    (juridica ? RadioJuridica : RadioFisica)->setChecked(true);
-    LabelNome->setText(juridica ? QStringLiteral("Razão Social") : QStringLiteral("Nome"));
-    LabelFantasia->setVisible(juridica);
-    EditFantasia->setVisible(juridica);
-    LabelCPF->setText(juridica ? QStringLiteral("CNPJ") : QStringLiteral("CPF"));
-    const QString &mascara = DocumentoPessoa::mascara(juridica);
-    if (EditCPF->mascara() != mascara) EditCPF->setMascara(mascara);
-    LabelRG->setText(juridica ? QStringLiteral("IE") : QStringLiteral("RG"));
-    LabelIM->setText(juridica ? QStringLiteral("IM") : QString());
-    EditIM->setVisible(juridica);
-    LabelDataNasc->setText(juridica ? QStringLiteral("Fundação") : QStringLiteral("Data Nasc."));
-    LabelPesquisarCNPJ->setVisible(juridica);
+    DocumentoPessoa::aplicaTipoPessoa({RadioFisica, RadioJuridica, LabelNome, LabelFantasia, EditFantasia, LabelCPF, EditCPF,
+                                       LabelRG, LabelIM, EditIM, LabelDataNasc, LabelPesquisarCNPJ},
+                                      juridica);
 }
 
 void PainelEdicaoCliente::mostra(Query &p)
