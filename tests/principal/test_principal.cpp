@@ -1,6 +1,8 @@
 // The main window on a real installation: notice board, permissions, login record, logo,
 // backup reminder, restore, the exit dialog's answers and the windows it opens.
 
+#include "test_principal.h"
+
 #include "AbridorJanelas.h"
 #include "Aplicacao.h"
 #include "AreaLogotipo.h"
@@ -29,8 +31,6 @@
 #include <QTimer>
 
 namespace {
-
-const QDate Hoje(2026, 3, 15);
 
 // Login window stand-in: closes at once, counting its showings.
 class LoginFalso : public QDialog {
@@ -113,739 +113,557 @@ const TipoJanela TodosTipos[] = {TipoJanela::NotaPromissoria, TipoJanela::NotaPr
 
 } // namespace
 
-Q_DECLARE_METATYPE(QuadroAvisos::Lembrete)
-
-class TestePrincipal : public QObject {
-    Q_OBJECT
-
-    std::unique_ptr<InstalacaoTeste> inst;
-    std::unique_ptr<RelogioFixo> relogio;
-    std::unique_ptr<MensagensRoteiro> msg;
-    std::unique_ptr<PlataformaGravadora> plat;
-    std::unique_ptr<Dados> dm;
-    std::unique_ptr<TfPrincipal> fp;
-
-    void executa(const QString &sql) { dm->DataBase.executa(sql); }
-
-    // A permission record with every flag "T" except those given ("F", or null for an
-    // invalid QVariant), and that user logged in.
-    void entra(int codigo, const QString &login, const QHash<QString, QVariant> &excecoes = {})
-    {
-        QStringList colunas{QStringLiteral("PUS_CODIGO"), QStringLiteral("PUS_USUARIO"), QStringLiteral("PUS_LOGIN")};
-        QStringList valores{QString::number(codigo), QStringLiteral("'T'"), QLatin1Char('\'') + login + QLatin1Char('\'')};
-        for (const QString &f : FlagsPermissao) {
-            colunas << f;
-            const QVariant v = excecoes.value(f, QStringLiteral("T"));
-            valores << (v.isValid() ? QLatin1Char('\'') + v.toString() + QLatin1Char('\'') : QStringLiteral("NULL"));
-        }
-        executa(QStringLiteral("INSERT INTO USUARIOSPERMISSOES (%1) VALUES (%2)").arg(colunas.join(u','), valores.join(u',')));
-        dm->CodUsuarioLogado = codigo;
-        dm->NomeUsuarioLogado = login;
+// A permission record with every flag "T" except those given ("F", or null for an
+// invalid QVariant), and that user logged in.
+void TestePrincipal::entra(int codigo, const QString &login, const QHash<QString, QVariant> &excecoes)
+{
+    QStringList colunas{QStringLiteral("PUS_CODIGO"), QStringLiteral("PUS_USUARIO"), QStringLiteral("PUS_LOGIN")};
+    QStringList valores{QString::number(codigo), QStringLiteral("'T'"), QLatin1Char('\'') + login + QLatin1Char('\'')};
+    for (const QString &f : FlagsPermissao) {
+        colunas << f;
+        const QVariant v = excecoes.value(f, QStringLiteral("T"));
+        valores << (v.isValid() ? QLatin1Char('\'') + v.toString() + QLatin1Char('\'') : QStringLiteral("NULL"));
     }
+    executa(QStringLiteral("INSERT INTO USUARIOSPERMISSOES (%1) VALUES (%2)").arg(colunas.join(u','), valores.join(u',')));
+    dm->CodUsuarioLogado = codigo;
+    dm->NomeUsuarioLogado = login;
+}
 
-    void entraMaster()
-    {
-        dm->CodUsuarioLogado = Dados::CodigoMaster;
-        dm->NomeUsuarioLogado = QStringLiteral("MASTER");
-    }
+void TestePrincipal::entraMaster()
+{
+    dm->CodUsuarioLogado = Dados::CodigoMaster;
+    dm->NomeUsuarioLogado = QStringLiteral("MASTER");
+}
 
-    void parcela(int codigo, QDate vencimento, const QString &saldo, const QString &status = QStringLiteral("N"))
-    {
-        executa(QStringLiteral("INSERT INTO NOTAPROMISSORIA (NP_CODIGO, NP_DT_VENCIMENTO, NP_SALDO_DEVEDOR, NP_STATUS) "
-                               "VALUES (%1, '%2', %3, '%4')")
-                    .arg(codigo)
-                    .arg(vencimento.toString(Qt::ISODate), saldo, status));
-    }
+void TestePrincipal::parcela(int codigo, QDate vencimento, const QString &saldo, const QString &status)
+{
+    executa(QStringLiteral("INSERT INTO NOTAPROMISSORIA (NP_CODIGO, NP_DT_VENCIMENTO, NP_SALDO_DEVEDOR, NP_STATUS) "
+                           "VALUES (%1, '%2', %3, '%4')")
+                .arg(codigo)
+                .arg(vencimento.toString(Qt::ISODate), saldo, status));
+}
 
-    // Installments around 15/03/2026.
-    void parcelasDoQuadro()
-    {
-        parcela(1, Hoje, QStringLiteral("0"), QStringLiteral("P")); // paid today
-        parcela(2, Hoje, QStringLiteral("50"));
-        parcela(3, Hoje.addDays(-1), QStringLiteral("20"));
-        parcela(4, QDate(1900, 1, 1), QStringLiteral("5.5"));
-        parcela(5, Hoje.addDays(7), QStringLiteral("30"));
-        parcela(6, Hoje.addDays(8), QStringLiteral("40"));
-    }
+// Installments around 15/03/2026.
+void TestePrincipal::parcelasDoQuadro()
+{
+    parcela(1, Hoje, QStringLiteral("0"), QStringLiteral("P")); // paid today
+    parcela(2, Hoje, QStringLiteral("50"));
+    parcela(3, Hoje.addDays(-1), QStringLiteral("20"));
+    parcela(4, QDate(1900, 1, 1), QStringLiteral("5.5"));
+    parcela(5, Hoje.addDays(7), QStringLiteral("30"));
+    parcela(6, Hoje.addDays(8), QStringLiteral("40"));
+}
 
-    void ultimoBackup(QDate data)
-    {
-        executa(data.isValid() ? QStringLiteral("UPDATE CONFIGS SET CF_BACKUP='%1'").arg(data.toString(Qt::ISODate))
-                               : QStringLiteral("UPDATE CONFIGS SET CF_BACKUP=NULL"));
-    }
+void TestePrincipal::ultimoBackup(QDate data)
+{
+    executa(data.isValid() ? QStringLiteral("UPDATE CONFIGS SET CF_BACKUP='%1'").arg(data.toString(Qt::ISODate))
+                           : QStringLiteral("UPDATE CONFIGS SET CF_BACKUP=NULL"));
+}
 
-    QuadroAvisos *quadro() const { return fp->PainelQuadroAvisos; }
+// The figures are computed on a worker; waits until they are on screen.
+void TestePrincipal::aguardaQuadro()
+{
+    QElapsedTimer t;
+    t.start();
+    while (fp->CalculoQuadro->ocupado() && t.elapsed() < 10000) QTest::qWait(1);
+    QVERIFY(!fp->CalculoQuadro->ocupado());
+}
 
-    // The figures are computed on a worker; waits until they are on screen.
-    void aguardaQuadro()
-    {
-        QElapsedTimer t;
-        t.start();
-        while (fp->CalculoQuadro->ocupado() && t.elapsed() < 10000) QTest::qWait(1);
-        QVERIFY(!fp->CalculoQuadro->ocupado());
-    }
-    void atualizaQuadro()
-    {
-        fp->AbreTabelasLembretes();
-        aguardaQuadro();
-    }
+void TestePrincipal::atualizaQuadro()
+{
+    fp->AbreTabelasLembretes();
+    aguardaQuadro();
+}
 
-    template<typename T = QObject> T *elemento(const QString &nome) const
-    {
-        auto *o = fp->findChild<T *>(nome);
-        if (!o) qFatal("elemento ausente: %s", qPrintable(nome));
-        return o;
-    }
+bool TestePrincipal::visivel(const QString &nome) const
+{
+    QObject *o = elemento(nome);
+    if (auto *a = qobject_cast<QAction *>(o)) return a->isVisible();
+    return !qobject_cast<QWidget *>(o)->isHidden();
+}
 
-    bool visivel(const QString &nome) const
-    {
-        QObject *o = elemento(nome);
-        if (auto *a = qobject_cast<QAction *>(o)) return a->isVisible();
-        return !qobject_cast<QWidget *>(o)->isHidden();
-    }
+void TestePrincipal::init()
+{
+    inst = std::make_unique<InstalacaoTeste>();
+    relogio = std::make_unique<RelogioFixo>(Hoje);
+    msg = std::make_unique<MensagensRoteiro>();
+    plat = std::make_unique<PlataformaGravadora>();
+    dm = std::make_unique<Dados>();
+    dm->carregaRegistro();
+    dm->conecta();
+    Aplicacao::reinicia();
+    ResultadoBackup::concluido = false;
+    LoginFalso::vezes = 0;
+    BackupFalso::pedidos.clear();
+    BackupFalso::conclui = false;
+    JanelaFalsa::chamadas.clear();
+    JanelaFalsa::criadas = 0;
+    TfPrincipal::defineFabricaLogin([](QWidget *pai) { return new LoginFalso(pai); });
+    AbridorJanelas::registra(TipoJanela::Backup, [](QWidget *pai) { return new BackupFalso(pai); });
+    fp = std::make_unique<TfPrincipal>();
+}
 
-private Q_SLOTS:
-    void initTestCase() { qRegisterMetaType<QuadroAvisos::Lembrete>(); }
+void TestePrincipal::cleanup()
+{
+    fp.reset();
+    for (TipoJanela t : TodosTipos) AbridorJanelas::remove(t);
+    TfPrincipal::defineFabricaLogin({});
+    dm.reset();
+    plat.reset();
+    QString porque;
+    const bool ok = msg->verificaFim(&porque);
+    msg.reset();
+    relogio.reset();
+    inst.reset();
+    QVERIFY2(ok, qPrintable(porque));
+}
 
-    void init()
-    {
-        inst = std::make_unique<InstalacaoTeste>();
-        relogio = std::make_unique<RelogioFixo>(Hoje);
-        msg = std::make_unique<MensagensRoteiro>();
-        plat = std::make_unique<PlataformaGravadora>();
-        dm = std::make_unique<Dados>();
-        dm->carregaRegistro();
-        dm->conecta();
-        Aplicacao::reinicia();
-        ResultadoBackup::concluido = false;
-        LoginFalso::vezes = 0;
-        BackupFalso::pedidos.clear();
-        BackupFalso::conclui = false;
-        JanelaFalsa::chamadas.clear();
-        JanelaFalsa::criadas = 0;
-        TfPrincipal::defineFabricaLogin([](QWidget *pai) { return new LoginFalso(pai); });
-        AbridorJanelas::registra(TipoJanela::Backup, [](QWidget *pai) { return new BackupFalso(pai); });
-        fp = std::make_unique<TfPrincipal>();
-    }
+void TestePrincipal::permissoes_data()
+{
+    QTest::addColumn<QString>("flag");
+    QTest::addColumn<QVariant>("valor");
+    QTest::addColumn<QStringList>("ocultos");
+    QTest::newRow("quadro nulo") << "PUS_QUADRO_AVISOS" << QVariant() << QStringList{"PainelQuadroAvisos"};
+    QTest::newRow("localidades") << "PUS_LOCALIDADES_V" << QVariant("F")
+                                 << QStringList{"Estados1", "Cidades1", "Bairros1", "Logradouros1"};
+    QTest::newRow("clientes") << "PUS_CLIENTES_V" << QVariant("F")
+                              << QStringList{"CadastrodeClientes1", "ButMenuClientes", "LembreteAniverHoje",
+                                             "LembreteAniverMes", "ButNovoCliente"};
+    QTest::newRow("empresas") << "PUS_EMPRESAS_V" << QVariant("F")
+                              << QStringList{"CadastrodeEmpresas1", "ButMenuEmpresa", "ButNovaEmpresa"};
+    QTest::newRow("notas") << "PUS_NOTASPROMIS_V" << QVariant("F")
+                           << QStringList{"NotaPromissria1", "LembretePromissoriasHoje", "LembretePromissoriasHoje2",
+                                          "LembretePromissoriasHoje3", "LembretePromissoriasSemana",
+                                          "LembretePromissoriasSemana2", "LembretePromissoriasSemana3",
+                                          "LembretePromissoriasVencidas", "LembretePromissoriasVencidas2",
+                                          "LembretePromissoriasVencidas3", "LembretePromissoriasEmitidas",
+                                          "LembretePromissoriasEmitidas2", "ButNovaNP", "ButMenuPromissoria"};
+    QTest::newRow("backup") << "PUS_BACKUP" << QVariant("F") << QStringList{"Backup1"};
+    QTest::newRow("restore") << "PUS_RESTORE" << QVariant("F") << QStringList{"RestaurarBackup1"};
+}
 
-    void cleanup()
-    {
-        fp.reset();
-        for (TipoJanela t : TodosTipos) AbridorJanelas::remove(t);
-        TfPrincipal::defineFabricaLogin({});
-        dm.reset();
-        plat.reset();
-        QString porque;
-        const bool ok = msg->verificaFim(&porque);
-        msg.reset();
-        relogio.reset();
-        inst.reset();
-        QVERIFY2(ok, qPrintable(porque));
-    }
+void TestePrincipal::permissoes()
+{
+    QFETCH(QString, flag);
+    QFETCH(QVariant, valor);
+    QFETCH(QStringList, ocultos);
+    const QStringList sempreVisiveis{"LabelSomaAtrasadasEHoje", "LembretePromissoriasEmitidas3", "PesqEditDataEntre1",
+                                     "LabelBackup", "ItemUsuarios", "ItemConfiguracoes"};
+    const QStringList todos{"PainelQuadroAvisos", "Cidades1", "CadastrodeClientes1", "ButNovoCliente",
+                            "CadastrodeEmpresas1", "ButNovaEmpresa", "NotaPromissria1", "ButNovaNP",
+                            "LembretePromissoriasHoje2", "Backup1", "RestaurarBackup1"};
+    entra(2, QStringLiteral("RESTRITO"), {{flag, valor}});
+    fp->LiberaPermissoes();
+    for (const QString &n : ocultos) QVERIFY2(!visivel(n), qPrintable(n));
+    for (const QString &n : todos + sempreVisiveis)
+        if (!ocultos.contains(n)) QVERIFY2(visivel(n), qPrintable(n));
+    QVERIFY(!visivel(QStringLiteral("Localidades1")));
 
-    // --- notice board
+    // MASTER after the restricted user: nothing changes, no record held.
+    entraMaster();
+    fp->LiberaPermissoes();
+    QVERIFY(dm->QryLiberaPermissoes.isEmpty());
+    for (const QString &n : ocultos) QVERIFY2(!visivel(n), qPrintable(n));
+}
 
-    void linhasDeVencimento_data()
-    {
-        QTest::addColumn<bool>("comParcelas");
-        QTest::addColumn<QString>("linha");
-        QTest::addColumn<QString>("quantidade");
-        QTest::addColumn<QString>("valor");
-        QTest::addColumn<QColor>("cor");
-        // Today's paid installment counts in none of the three lines.
-        QTest::newRow("hoje") << true << "LembretePromissoriasHoje" << "1" << "R$ 50,00" << QuadroAvisos::CorHoje;
-        QTest::newRow("atrasadas desde 1900") << true << "LembretePromissoriasVencidas" << "2" << "R$ 25,50"
-                                              << QuadroAvisos::CorVencidas;
-        QTest::newRow("próximos 7 dias") << true << "LembretePromissoriasSemana" << "1" << "R$ 30,00"
-                                         << QuadroAvisos::CorSemana;
-        QTest::newRow("hoje vazio") << false << "LembretePromissoriasHoje" << "0" << "" << QuadroAvisos::CorNenhum;
-        QTest::newRow("atrasadas vazio") << false << "LembretePromissoriasVencidas" << "0" << "" << QuadroAvisos::CorNenhum;
-        QTest::newRow("semana vazio") << false << "LembretePromissoriasSemana" << "0" << "" << QuadroAvisos::CorNenhum;
-    }
-    void linhasDeVencimento()
-    {
-        QFETCH(bool, comParcelas);
-        QFETCH(QString, linha);
-        QFETCH(QString, quantidade);
-        QFETCH(QString, valor);
-        QFETCH(QColor, cor);
-        if (comParcelas) parcelasDoQuadro();
-        atualizaQuadro();
-        auto *titulo = elemento<QLabel>(linha);
-        auto *q = elemento<QLabel>(linha + QLatin1Char('2'));
-        auto *v = elemento<QLabel>(linha + QLatin1Char('3'));
-        QCOMPARE(q->text(), quantidade);
-        QCOMPARE(v->text(), valor);
-        for (QLabel *l : {titulo, q, v}) QCOMPARE(QuadroAvisos::cor(l), cor);
-        QCOMPARE(quadro()->LabelSomaAtrasadasEHoje->text(),
-                 comParcelas ? QStringLiteral("Soma :  R$ 75,50") : QStringLiteral("Soma :  R$ 0,00"));
-    }
+void TestePrincipal::bancoAntigo_data()
+{
+    QTest::addColumn<QString>("coluna");
+    QTest::newRow("quadro de avisos") << "PUS_QUADRO_AVISOS";
+    QTest::newRow("editar empresas, lido no logotipo") << "PUS_EMPRESAS_E";
+    QTest::newRow("backup, lido no lembrete") << "PUS_BACKUP";
+}
 
-    void emitidasNoPeriodo_data()
-    {
-        QTest::addColumn<QDate>("de");
-        QTest::addColumn<QDate>("ate");
-        QTest::addColumn<QString>("quantidade");
-        QTest::addColumn<QString>("valor");
-        QTest::newRow("inclui a paga de hoje") << QDate(2026, 3, 1) << QDate(2026, 3, 16) << "3" << "R$ 70,00";
-        QTest::newRow("data final excluída") << QDate(2026, 3, 1) << Hoje << "1" << "R$ 20,00";
-        QTest::newRow("nenhuma") << QDate(2030, 1, 1) << QDate(2030, 12, 31) << "0" << "R$ 0,00";
-        QTest::newRow("caixas vazias") << QDate() << QDate() << "6" << "R$ 145,50";
-    }
-    void emitidasNoPeriodo()
-    {
-        QFETCH(QDate, de);
-        QFETCH(QDate, ate);
-        QFETCH(QString, quantidade);
-        QFETCH(QString, valor);
-        parcelasDoQuadro();
-        const QColor corAntes = QuadroAvisos::cor(quadro()->LembretePromissoriasEmitidas2);
-        quadro()->PesqEditDataEntre1->setData(de);
-        quadro()->PesqEditDataEntre2->setData(ate);
-        atualizaQuadro();
-        QCOMPARE(quadro()->LembretePromissoriasEmitidas2->text(), quantidade);
-        QCOMPARE(quadro()->LembretePromissoriasEmitidas3->text(), valor);
-        QCOMPARE(QuadroAvisos::cor(quadro()->LembretePromissoriasEmitidas2), corAntes);
-        if (!de.isValid()) {
-            QCOMPARE(quadro()->PesqEditDataEntre1->textoVisivel(), QStringLiteral("01/01/1900"));
-            QCOMPARE(quadro()->PesqEditDataEntre2->textoVisivel(), QStringLiteral("31/12/2090"));
-        }
-    }
+void TestePrincipal::bancoAntigo()
+{
+    // A database of an older release: the permission record lacks a flag this window reads.
+    QFETCH(QString, coluna);
+    entra(2, QStringLiteral("ANA"));
+    executa(QStringLiteral("ALTER TABLE USUARIOSPERMISSOES DROP ") + coluna);
+    dm->Server = QStringLiteral("S");
+    fp->MainMenu1->Backup1->setVisible(false);
+    msg->espera(QStringLiteral("Ops! Parece que você está com um banco de dados antigo. Que tal atualizar?"))
+        .espera(QStringLiteral("Baixe novamente o instalador e reinstale o programa. Vai dar tudo certo!"))
+        .espera(QStringLiteral("Faça isso no servidor, OK?"));
+    fp->LiberaPermissoes();
+    QCOMPARE(msg->registradas.size(), 3);
+    QCOMPARE(msg->registradas.at(0).titulo, QStringLiteral("Ops..."));
+    QCOMPARE(msg->registradas.at(1).titulo, QStringLiteral("Seus dados estarão salvos!"));
+    QCOMPARE(msg->registradas.at(2).titulo, QStringLiteral("No servidor..."));
+    QVERIFY(plat->chamou(QStringLiteral("abreEndereco https://www.brelo.com.br/prontanota/instalacao/")));
+    // Nothing changed: what was hidden stays hidden, what was shown stays shown.
+    QVERIFY(!fp->MainMenu1->Backup1->isVisible());
+    QVERIFY(visivel(QStringLiteral("PainelQuadroAvisos")));
 
-    void aniversariosEBackup_data()
-    {
-        QTest::addColumn<bool>("comPessoas");
-        QTest::addColumn<QDate>("backup");
-        QTest::addColumn<QString>("textoHoje");
-        QTest::addColumn<QString>("textoMes");
-        QTest::addColumn<QString>("textoBackup");
-        QTest::addColumn<bool>("negrito");
-        const QString b = QStringLiteral("Faça backup diariamente. Seu último backup: ");
-        QTest::newRow("sem aniversários, backup nunca feito")
-            << false << QDate() << "Nenhum aniversariante hoje" << "Nenhum Aniversariante neste mês" << b << true;
-        QTest::newRow("aniversários, backup de 7 dias")
-            << true << Hoje.addDays(-7) << "1  Aniversariantes hoje" << "2  Aniversariante(s) neste mês"
-            << b + "08/03/2026" << false;
-        QTest::newRow("backup de 8 dias") << true << Hoje.addDays(-8) << "1  Aniversariantes hoje"
-                                          << "2  Aniversariante(s) neste mês" << b + "07/03/2026" << true;
-    }
-    void aniversariosEBackup()
-    {
-        QFETCH(bool, comPessoas);
-        QFETCH(QDate, backup);
-        QFETCH(QString, textoHoje);
-        QFETCH(QString, textoMes);
-        QFETCH(QString, textoBackup);
-        QFETCH(bool, negrito);
-        if (comPessoas) {
-            executa(QStringLiteral("INSERT INTO CADASTROS (CG_CODIGO, CG_NOME, CG_DT_NASC) VALUES (1, 'ANA', '1980-03-15')"));
-            executa(QStringLiteral("INSERT INTO CADASTROS (CG_CODIGO, CG_NOME, CG_DT_NASC) VALUES (2, 'RUI', '1990-03-02')"));
-            executa(QStringLiteral("INSERT INTO CADASTROS (CG_CODIGO, CG_NOME, CG_DT_NASC) VALUES (3, 'EVA', '1980-04-15')"));
-        }
-        ultimoBackup(backup);
-        atualizaQuadro();
-        QCOMPARE(quadro()->LembreteAniverHoje->text(), textoHoje);
-        QCOMPARE(quadro()->LembreteAniverMes->text(), textoMes);
-        const QColor cor = comPessoas ? QuadroAvisos::CorAniversario : QuadroAvisos::CorNenhum;
-        QCOMPARE(QuadroAvisos::cor(quadro()->LembreteAniverHoje), cor);
-        QCOMPARE(QuadroAvisos::cor(quadro()->LembreteAniverMes), cor);
-        QCOMPARE(quadro()->LabelBackup->text(), textoBackup);
-        QCOMPARE(quadro()->LabelBackup->font().bold(), negrito);
-    }
+    // The other readers of the flags take the missing one as not set, with no error.
+    AbridorJanelas::registra(TipoJanela::Empresas, [](QWidget *pai) { return new JanelaFalsa(pai); });
+    fp->atualizaDisponiveis();
+    ultimoBackup(QDate());
+    const bool backup = coluna != QLatin1String("PUS_BACKUP");
+    if (backup) msg->espera(QStringLiteral("Feche todas as telas para efetuar o Backup!"));
+    fp->PerguntaBackup();
+    QCOMPARE(BackupFalso::pedidos, backup ? QStringList{QStringLiteral("backup")} : QStringList());
+    QTest::mouseClick(fp->PainelLogotipo->ImagemPadrao, Qt::LeftButton);
+    QCOMPARE(JanelaFalsa::chamadas.isEmpty(), coluna == QLatin1String("PUS_EMPRESAS_E"));
+}
 
-    void semConexaoNadaMuda()
-    {
-        parcelasDoQuadro();
-        dm->FechaTabelas();
-        atualizaQuadro();
-        QVERIFY(quadro()->PesqEditDataEntre1->vazio());
-        QCOMPARE(quadro()->LembretePromissoriasHoje2->text(), QStringLiteral("0"));
-    }
+void TestePrincipal::gravaRegistroLogin_data()
+{
+    QTest::addColumn<bool>("master");
+    QTest::newRow("usuário") << false;
+    QTest::newRow("MASTER") << true;
+}
 
-    void caixaDeData_data()
-    {
-        QTest::addColumn<QString>("digitado");
-        QTest::addColumn<bool>("valida");
-        QTest::newRow("dia inexistente") << "31022026" << false;
-        QTest::newRow("incompleta") << "0103" << false;
-        QTest::newRow("vazia") << "" << false;
-        QTest::newRow("válida") << "01032026" << true;
-    }
-    void caixaDeData()
-    {
-        QFETCH(QString, digitado);
-        QFETCH(bool, valida);
-        parcelasDoQuadro();
-        atualizaQuadro();
-        fp->show();
-        QApplication::setActiveWindow(fp.get());
-        QVERIFY(QTest::qWaitForWindowActive(fp.get()));
-        DataEdit *caixa = quadro()->PesqEditDataEntre1;
-        caixa->setFocus(Qt::TabFocusReason);
-        caixa->selectAll();
-        QTest::keyClick(caixa, Qt::Key_Delete);
-        QTest::keyClicks(caixa, digitado);
-        if (!valida) msg->espera(QStringLiteral("Formato de Data Inválida !"));
-        quadro()->PesqEditDataEntre2->setFocus(Qt::TabFocusReason);
-        if (valida) {
-            // Refreshed with the typed period: 01/03 to 31/12/2090.
-            aguardaQuadro();
-            QCOMPARE(quadro()->LembretePromissoriasEmitidas2->text(), QStringLiteral("5"));
-            QCOMPARE(QApplication::focusWidget(), quadro()->PesqEditDataEntre2);
-        } else {
-            QCOMPARE(msg->registradas.last().titulo, QStringLiteral("Informação!"));
-            QVERIFY(caixa->vazio());
-            QCOMPARE(QApplication::focusWidget(), caixa);
-        }
-    }
+void TestePrincipal::gravaRegistroLogin()
+{
+    QFETCH(bool, master);
+    Registro::escreveTexto(QStringLiteral("NomeUsuarioLogado"), QStringLiteral("ANTERIOR"));
+    if (master) entraMaster();
+    else entra(7, QStringLiteral("JOANA"));
+    dm->CodEmpresaLogada = 3;
+    dm->NomeEmpresaLogada = QStringLiteral("LOJA DA JOANA");
+    fp->GravaRegistroLogin();
 
-    // --- permissions
-
-    void permissoes_data()
-    {
-        QTest::addColumn<QString>("flag");
-        QTest::addColumn<QVariant>("valor");
-        QTest::addColumn<QStringList>("ocultos");
-        QTest::newRow("quadro nulo") << "PUS_QUADRO_AVISOS" << QVariant() << QStringList{"PainelQuadroAvisos"};
-        QTest::newRow("localidades") << "PUS_LOCALIDADES_V" << QVariant("F")
-                                     << QStringList{"Estados1", "Cidades1", "Bairros1", "Logradouros1"};
-        QTest::newRow("clientes") << "PUS_CLIENTES_V" << QVariant("F")
-                                  << QStringList{"CadastrodeClientes1", "ButMenuClientes", "LembreteAniverHoje",
-                                                 "LembreteAniverMes", "ButNovoCliente"};
-        QTest::newRow("empresas") << "PUS_EMPRESAS_V" << QVariant("F")
-                                  << QStringList{"CadastrodeEmpresas1", "ButMenuEmpresa", "ButNovaEmpresa"};
-        QTest::newRow("notas") << "PUS_NOTASPROMIS_V" << QVariant("F")
-                               << QStringList{"NotaPromissria1", "LembretePromissoriasHoje", "LembretePromissoriasHoje2",
-                                              "LembretePromissoriasHoje3", "LembretePromissoriasSemana",
-                                              "LembretePromissoriasSemana2", "LembretePromissoriasSemana3",
-                                              "LembretePromissoriasVencidas", "LembretePromissoriasVencidas2",
-                                              "LembretePromissoriasVencidas3", "LembretePromissoriasEmitidas",
-                                              "LembretePromissoriasEmitidas2", "ButNovaNP", "ButMenuPromissoria"};
-        QTest::newRow("backup") << "PUS_BACKUP" << QVariant("F") << QStringList{"Backup1"};
-        QTest::newRow("restore") << "PUS_RESTORE" << QVariant("F") << QStringList{"RestaurarBackup1"};
+    Dados::reabre(dm->QryConfigs);
+    const QString ultimo = dm->QryConfigs[QStringLiteral("CF_ULT_USUARIO")].asString();
+    if (master) {
+        QCOMPARE(Registro::leTexto(QStringLiteral("NomeUsuarioLogado")), QStringLiteral("ANTERIOR"));
+        QVERIFY(!Registro::existe(QStringLiteral("CodEmpresaLogada")) || Registro::leInteiro(QStringLiteral("CodEmpresaLogada")) != 3);
+        QVERIFY(ultimo.isEmpty());
+    } else {
+        QCOMPARE(Registro::leInteiro(QStringLiteral("CodUsuarioLogado")), 7);
+        QCOMPARE(Registro::leTexto(QStringLiteral("NomeUsuarioLogado")), QStringLiteral("JOANA"));
+        QCOMPARE(Registro::leInteiro(QStringLiteral("CodEmpresaLogada")), 3);
+        QCOMPARE(Registro::leTexto(QStringLiteral("NomeEmpresaLogada")), QStringLiteral("LOJA DA JOANA"));
+        QCOMPARE(ultimo, QStringLiteral("JOANA"));
     }
-    void permissoes()
-    {
-        QFETCH(QString, flag);
-        QFETCH(QVariant, valor);
-        QFETCH(QStringList, ocultos);
-        const QStringList sempreVisiveis{"LabelSomaAtrasadasEHoje", "LembretePromissoriasEmitidas3", "PesqEditDataEntre1",
-                                         "LabelBackup", "ItemUsuarios", "ItemConfiguracoes"};
-        const QStringList todos{"PainelQuadroAvisos", "Cidades1", "CadastrodeClientes1", "ButNovoCliente",
-                                "CadastrodeEmpresas1", "ButNovaEmpresa", "NotaPromissria1", "ButNovaNP",
-                                "LembretePromissoriasHoje2", "Backup1", "RestaurarBackup1"};
-        entra(2, QStringLiteral("RESTRITO"), {{flag, valor}});
-        fp->LiberaPermissoes();
-        for (const QString &n : ocultos) QVERIFY2(!visivel(n), qPrintable(n));
-        for (const QString &n : todos + sempreVisiveis)
-            if (!ocultos.contains(n)) QVERIFY2(visivel(n), qPrintable(n));
-        QVERIFY(!visivel(QStringLiteral("Localidades1")));
+    QCOMPARE(fp->PainelStatus[0]->text(), QStringLiteral("Empresa: LOJA DA JOANA"));
+    QCOMPARE(fp->PainelStatus[1]->text(), QStringLiteral("Usuário: ") + dm->NomeUsuarioLogado);
+    QVERIFY(fp->PainelStatus[2]->text().isEmpty());
+}
 
-        // MASTER after the restricted user: nothing changes, no record held.
-        entraMaster();
-        fp->LiberaPermissoes();
-        QVERIFY(dm->QryLiberaPermissoes.isEmpty());
-        for (const QString &n : ocultos) QVERIFY2(!visivel(n), qPrintable(n));
+void TestePrincipal::logotipo_data()
+{
+    QTest::addColumn<int>("empresa");
+    QTest::addColumn<QString>("arquivo");
+    QTest::addColumn<QByteArray>("conteudo");
+    QTest::addColumn<bool>("padrao");
+    QTest::newRow("imagem da empresa") << 1 << "E1.BMP" << QByteArray("bmp") << false;
+    QTest::newRow("arquivo ausente") << 1 << "E1.BMP" << QByteArray() << true;
+    QTest::newRow("arquivo ilegível") << 1 << "E1.BMP" << QByteArray("não é imagem") << true;
+    QTest::newRow("sem nome de imagem") << 1 << "" << QByteArray() << true;
+    QTest::newRow("sem empresa") << 0 << "E1.BMP" << QByteArray("bmp") << true;
+}
+
+void TestePrincipal::logotipo()
+{
+    QFETCH(int, empresa);
+    QFETCH(QString, arquivo);
+    QFETCH(QByteArray, conteudo);
+    QFETCH(bool, padrao);
+    executa(QStringLiteral("INSERT INTO EMPRESAS (EM_CODIGO, EM_NOME, EM_NOME_IMAGEM) VALUES (1, 'LOJA', %1)")
+                .arg(arquivo.isEmpty() ? QStringLiteral("NULL") : QLatin1Char('\'') + arquivo + QLatin1Char('\'')));
+    const QString caminho = dm->PathPrograma + QStringLiteral("E1.BMP");
+    if (conteudo == "bmp") {
+        QImage imagem(8, 8, QImage::Format_RGB32);
+        imagem.fill(Qt::red);
+        QVERIFY(imagem.save(caminho, "BMP"));
+    } else if (!conteudo.isEmpty()) {
+        QFile f(caminho);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(conteudo);
     }
+    dm->CodEmpresaLogada = empresa;
+    fp->Logotipo();
+    AreaLogotipo *area = fp->PainelLogotipo;
+    QCOMPARE(area->mostraPadrao(), padrao);
+    QCOMPARE(area->ImagemLogotipo->isHidden(), padrao);
+    if (!padrao) QCOMPARE(area->ImagemLogotipo->pixmap().toImage().pixelColor(0, 0), QColor(Qt::red));
+}
 
-    void bancoAntigo_data()
-    {
-        QTest::addColumn<QString>("coluna");
-        QTest::newRow("quadro de avisos") << "PUS_QUADRO_AVISOS";
-        QTest::newRow("editar empresas, lido no logotipo") << "PUS_EMPRESAS_E";
-        QTest::newRow("backup, lido no lembrete") << "PUS_BACKUP";
+void TestePrincipal::concluiLogin()
+{
+    entra(2, QStringLiteral("ANA"), {{QStringLiteral("PUS_EMPRESAS_V"), QStringLiteral("F")}});
+    dm->NomeEmpresaLogada = QStringLiteral("LOJA");
+    fp->TimerHora->stop();
+    fp->concluiLogin();
+    QCOMPARE(fp->Tag, 1);
+    QVERIFY(fp->TimerHora->isActive());
+    QCOMPARE(fp->PainelStatus[3]->text(), QStringLiteral("15/03/2026   10:00:00    "));
+    QCOMPARE(quadro()->PesqEditDataEntre2->textoVisivel(), QStringLiteral("31/12/2090"));
+    QVERIFY(!visivel(QStringLiteral("ButNovaEmpresa")));
+    QCOMPARE(fp->PainelStatus[1]->text(), QStringLiteral("Usuário: ANA"));
+    QVERIFY(fp->PainelLogotipo->mostraPadrao());
+}
+
+void TestePrincipal::perguntaBackup_data()
+{
+    QTest::addColumn<int>("dias"); // -1: never
+    QTest::addColumn<QString>("server");
+    QTest::addColumn<bool>("permitido");
+    QTest::addColumn<int>("resposta"); // to the question; 0: no question expected
+    QTest::addColumn<bool>("inicia");
+    QTest::newRow("nunca") << -1 << "S" << true << 0 << true;
+    QTest::newRow("16 dias") << 16 << "S" << true << 0 << true;
+    QTest::newRow("15 dias, SIM") << 15 << "S" << true << int(BotaoSim) << true;
+    QTest::newRow("6 dias, NÃO") << 6 << "S" << true << int(BotaoNao) << false;
+    QTest::newRow("5 dias") << 5 << "S" << true << 0 << false;
+    QTest::newRow("terminal, nunca") << -1 << "N" << true << 0 << false;
+    QTest::newRow("terminal, 10 dias") << 10 << "N" << true << 0 << false;
+    QTest::newRow("sem permissão") << -1 << "S" << false << 0 << false;
+}
+
+void TestePrincipal::perguntaBackup()
+{
+    QFETCH(int, dias);
+    QFETCH(QString, server);
+    QFETCH(bool, permitido);
+    QFETCH(int, resposta);
+    QFETCH(bool, inicia);
+    entra(2, QStringLiteral("ANA"), {{QStringLiteral("PUS_BACKUP"), permitido ? "T" : "F"}});
+    fp->LiberaPermissoes();
+    dm->Server = server;
+    ultimoBackup(dias < 0 ? QDate() : Hoje.addDays(-dias));
+    const QString pergunta = QStringLiteral("Você não efetua BACKUP há %1 dia(s).\n       Deseja efetuar agora ?       ").arg(dias);
+    if (resposta) msg->espera(pergunta, resposta);
+    if (inicia) msg->espera(QStringLiteral("Feche todas as telas para efetuar o Backup!"));
+    fp->PerguntaBackup();
+    if (resposta) {
+        QCOMPARE(msg->avisos.size(), 1);
+        QCOMPARE(msg->avisos.first().codigo, 8);
+        QCOMPARE(msg->avisos.first().texto, pergunta);
     }
-    void bancoAntigo()
-    {
-        // A database of an older release: the permission record lacks a flag this window reads.
-        QFETCH(QString, coluna);
-        entra(2, QStringLiteral("ANA"));
-        executa(QStringLiteral("ALTER TABLE USUARIOSPERMISSOES DROP ") + coluna);
-        dm->Server = QStringLiteral("S");
-        fp->MainMenu1->Backup1->setVisible(false);
-        msg->espera(QStringLiteral("Ops! Parece que você está com um banco de dados antigo. Que tal atualizar?"))
-            .espera(QStringLiteral("Baixe novamente o instalador e reinstale o programa. Vai dar tudo certo!"))
-            .espera(QStringLiteral("Faça isso no servidor, OK?"));
-        fp->LiberaPermissoes();
-        QCOMPARE(msg->registradas.size(), 3);
-        QCOMPARE(msg->registradas.at(0).titulo, QStringLiteral("Ops..."));
-        QCOMPARE(msg->registradas.at(1).titulo, QStringLiteral("Seus dados estarão salvos!"));
-        QCOMPARE(msg->registradas.at(2).titulo, QStringLiteral("No servidor..."));
-        QVERIFY(plat->chamou(QStringLiteral("abreEndereco https://www.brelo.com.br/prontanota/instalacao/")));
-        // Nothing changed: what was hidden stays hidden, what was shown stays shown.
-        QVERIFY(!fp->MainMenu1->Backup1->isVisible());
-        QVERIFY(visivel(QStringLiteral("PainelQuadroAvisos")));
+    QCOMPARE(BackupFalso::pedidos, inicia ? QStringList{QStringLiteral("backup")} : QStringList());
+}
 
-        // The other readers of the flags take the missing one as not set, with no error.
-        AbridorJanelas::registra(TipoJanela::Empresas, [](QWidget *pai) { return new JanelaFalsa(pai); });
-        fp->atualizaDisponiveis();
-        ultimoBackup(QDate());
-        const bool backup = coluna != QLatin1String("PUS_BACKUP");
-        if (backup) msg->espera(QStringLiteral("Feche todas as telas para efetuar o Backup!"));
-        fp->PerguntaBackup();
-        QCOMPARE(BackupFalso::pedidos, backup ? QStringList{QStringLiteral("backup")} : QStringList());
-        QTest::mouseClick(fp->PainelLogotipo->ImagemPadrao, Qt::LeftButton);
-        QCOMPARE(JanelaFalsa::chamadas.isEmpty(), coluna == QLatin1String("PUS_EMPRESAS_E"));
+void TestePrincipal::backupConcluidoMostraLogin()
+{
+    BackupFalso::conclui = true;
+    msg->espera(QStringLiteral("Feche todas as telas para efetuar o Backup!"));
+    QTest::mouseClick(quadro()->LabelBackup, Qt::LeftButton);
+    QCOMPARE(BackupFalso::pedidos, QStringList{QStringLiteral("backup")});
+    QCOMPARE(LoginFalso::vezes, 1);
+    QVERIFY(!fp->TimerHora->isActive());
+    QVERIFY(!fp->TimerLembretes->isActive());
+}
+
+void TestePrincipal::restaurar_data()
+{
+    QTest::addColumn<QString>("server");
+    QTest::addColumn<bool>("embarcada");
+    QTest::addColumn<bool>("telaAberta");
+    QTest::addColumn<bool>("conclui");
+    QTest::addColumn<QStringList>("avisos");
+    const QString atencao = QStringLiteral("ATENÇÃO! Se você tiver o programa aberto\rem outro computador, feche-o agora!");
+    QTest::newRow("terminal em rede") << "N" << false << false << false
+                                      << QStringList{"Este não é o Servidor! Não é possível restaurar!"};
+    QTest::newRow("tela aberta") << "S" << true << true << false << QStringList{"FECHE as telas abertas primeiro!"};
+    QTest::newRow("não concluída") << "N" << true << false << false << QStringList{atencao};
+    QTest::newRow("concluída")
+        << "S" << true << false << true
+        << QStringList{atencao, "Programa será fechado agora\re abrirá novamente em seguida!\r\rClique OK e aguarde!"};
+}
+
+void TestePrincipal::restaurar()
+{
+    QFETCH(QString, server);
+    QFETCH(bool, embarcada);
+    QFETCH(bool, telaAberta);
+    QFETCH(bool, conclui);
+    QFETCH(QStringList, avisos);
+    dm->Server = server;
+    dm->VersaoEmbarcada = embarcada;
+    fp->Tag = 1;
+    BackupFalso::conclui = conclui;
+    AbridorJanelas::registra(TipoJanela::Empresas, [](QWidget *pai) { return new JanelaFalsa(pai); });
+    fp->atualizaDisponiveis();
+    if (telaAberta) fp->MainMenu1->CadastrodeEmpresas1->trigger();
+    for (const QString &a : avisos) msg->espera(a);
+    fp->RestaurarBD();
+    QStringList vistos;
+    for (const auto &a : msg->avisos) {
+        QCOMPARE(a.codigo, 91);
+        vistos << a.texto;
     }
-
-    // --- login record, logo, completion of a login
-
-    void gravaRegistroLogin_data()
-    {
-        QTest::addColumn<bool>("master");
-        QTest::newRow("usuário") << false;
-        QTest::newRow("MASTER") << true;
+    QCOMPARE(vistos, avisos);
+    const bool chegouJanela = avisos.first().startsWith(QStringLiteral("ATENÇÃO"));
+    QCOMPARE(BackupFalso::pedidos, chegouJanela ? QStringList{QStringLiteral("restauracao")} : QStringList());
+    QCOMPARE(Aplicacao::programaEncerrado(), conclui);
+    QCOMPARE(fp->atualizacaoSilenciosaIniciada(), conclui);
+    QCOMPARE(Registro::leTexto(QStringLiteral("ModoAtualizSilencioso")), conclui ? QStringLiteral("S") : QString());
+    QCOMPARE(plat->chamadasDe(QStringLiteral("iniciaPrograma")).size(), conclui ? 1 : 0);
+    if (conclui) {
+        QVERIFY(plat->chamou(dm->PathPrograma + QStringLiteral("Instalora")));
+        QVERIFY(!fp->TimerLembretes->isActive());
+        QCOMPARE(msg->registradas.size(), avisos.size()); // no exit dialog
     }
-    void gravaRegistroLogin()
-    {
-        QFETCH(bool, master);
-        Registro::escreveTexto(QStringLiteral("NomeUsuarioLogado"), QStringLiteral("ANTERIOR"));
-        if (master) entraMaster();
-        else entra(7, QStringLiteral("JOANA"));
-        dm->CodEmpresaLogada = 3;
-        dm->NomeEmpresaLogada = QStringLiteral("LOJA DA JOANA");
-        fp->GravaRegistroLogin();
+}
 
-        Dados::reabre(dm->QryConfigs);
-        const QString ultimo = dm->QryConfigs[QStringLiteral("CF_ULT_USUARIO")].asString();
-        if (master) {
-            QCOMPARE(Registro::leTexto(QStringLiteral("NomeUsuarioLogado")), QStringLiteral("ANTERIOR"));
-            QVERIFY(!Registro::existe(QStringLiteral("CodEmpresaLogada")) || Registro::leInteiro(QStringLiteral("CodEmpresaLogada")) != 3);
-            QVERIFY(ultimo.isEmpty());
-        } else {
-            QCOMPARE(Registro::leInteiro(QStringLiteral("CodUsuarioLogado")), 7);
-            QCOMPARE(Registro::leTexto(QStringLiteral("NomeUsuarioLogado")), QStringLiteral("JOANA"));
-            QCOMPARE(Registro::leInteiro(QStringLiteral("CodEmpresaLogada")), 3);
-            QCOMPARE(Registro::leTexto(QStringLiteral("NomeEmpresaLogada")), QStringLiteral("LOJA DA JOANA"));
-            QCOMPARE(ultimo, QStringLiteral("JOANA"));
-        }
-        QCOMPARE(fp->PainelStatus[0]->text(), QStringLiteral("Empresa: LOJA DA JOANA"));
-        QCOMPARE(fp->PainelStatus[1]->text(), QStringLiteral("Usuário: ") + dm->NomeUsuarioLogado);
-        QVERIFY(fp->PainelStatus[2]->text().isEmpty());
-    }
+void TestePrincipal::sair_data()
+{
+    QTest::addColumn<int>("tag");
+    QTest::addColumn<int>("resposta");
+    QTest::addColumn<QString>("server");
+    QTest::addColumn<QString>("mensagem");
+    QTest::addColumn<bool>("encerra");
+    QTest::addColumn<QStringList>("backup");
+    QTest::newRow("sem login, sem perguntar") << 0 << -1 << "S" << "" << true << QStringList();
+    QTest::newRow("2 sair") << 1 << 2 << "S" << "" << true << QStringList();
+    QTest::newRow("0 sem resposta") << 1 << 0 << "S" << "" << true << QStringList();
+    QTest::newRow("4 retornar") << 1 << 4 << "S" << "" << false << QStringList();
+    QTest::newRow("3 trocar usuário") << 1 << 3 << "S" << "" << false << QStringList();
+    QTest::newRow("1 no terminal") << 1 << 1 << "N" << "Você precisa efetuar o Backup no Servidor!" << true
+                                   << QStringList();
+    QTest::newRow("1 no servidor") << 1 << 1 << "S" << "Feche todas as telas para efetuar o Backup!" << true
+                                   << QStringList{"backup fechamento"};
+}
 
-    void logotipo_data()
-    {
-        QTest::addColumn<int>("empresa");
-        QTest::addColumn<QString>("arquivo");
-        QTest::addColumn<QByteArray>("conteudo");
-        QTest::addColumn<bool>("padrao");
-        QTest::newRow("imagem da empresa") << 1 << "E1.BMP" << QByteArray("bmp") << false;
-        QTest::newRow("arquivo ausente") << 1 << "E1.BMP" << QByteArray() << true;
-        QTest::newRow("arquivo ilegível") << 1 << "E1.BMP" << QByteArray("não é imagem") << true;
-        QTest::newRow("sem nome de imagem") << 1 << "" << QByteArray() << true;
-        QTest::newRow("sem empresa") << 0 << "E1.BMP" << QByteArray("bmp") << true;
-    }
-    void logotipo()
-    {
-        QFETCH(int, empresa);
-        QFETCH(QString, arquivo);
-        QFETCH(QByteArray, conteudo);
-        QFETCH(bool, padrao);
-        executa(QStringLiteral("INSERT INTO EMPRESAS (EM_CODIGO, EM_NOME, EM_NOME_IMAGEM) VALUES (1, 'LOJA', %1)")
-                    .arg(arquivo.isEmpty() ? QStringLiteral("NULL") : QLatin1Char('\'') + arquivo + QLatin1Char('\'')));
-        const QString caminho = dm->PathPrograma + QStringLiteral("E1.BMP");
-        if (conteudo == "bmp") {
-            QImage imagem(8, 8, QImage::Format_RGB32);
-            imagem.fill(Qt::red);
-            QVERIFY(imagem.save(caminho, "BMP"));
-        } else if (!conteudo.isEmpty()) {
-            QFile f(caminho);
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write(conteudo);
-        }
-        dm->CodEmpresaLogada = empresa;
-        fp->Logotipo();
-        AreaLogotipo *area = fp->PainelLogotipo;
-        QCOMPARE(area->mostraPadrao(), padrao);
-        QCOMPARE(area->ImagemLogotipo->isHidden(), padrao);
-        if (!padrao) QCOMPARE(area->ImagemLogotipo->pixmap().toImage().pixelColor(0, 0), QColor(Qt::red));
-    }
-
-    void concluiLogin()
-    {
-        entra(2, QStringLiteral("ANA"), {{QStringLiteral("PUS_EMPRESAS_V"), QStringLiteral("F")}});
-        dm->NomeEmpresaLogada = QStringLiteral("LOJA");
-        fp->TimerHora->stop();
-        fp->concluiLogin();
-        QCOMPARE(fp->Tag, 1);
-        QVERIFY(fp->TimerHora->isActive());
-        QCOMPARE(fp->PainelStatus[3]->text(), QStringLiteral("15/03/2026   10:00:00    "));
-        QCOMPARE(quadro()->PesqEditDataEntre2->textoVisivel(), QStringLiteral("31/12/2090"));
-        QVERIFY(!visivel(QStringLiteral("ButNovaEmpresa")));
-        QCOMPARE(fp->PainelStatus[1]->text(), QStringLiteral("Usuário: ANA"));
-        QVERIFY(fp->PainelLogotipo->mostraPadrao());
-    }
-
-    // --- backup reminder, restore, the end of the program
-
-    void perguntaBackup_data()
-    {
-        QTest::addColumn<int>("dias"); // -1: never
-        QTest::addColumn<QString>("server");
-        QTest::addColumn<bool>("permitido");
-        QTest::addColumn<int>("resposta"); // to the question; 0: no question expected
-        QTest::addColumn<bool>("inicia");
-        QTest::newRow("nunca") << -1 << "S" << true << 0 << true;
-        QTest::newRow("16 dias") << 16 << "S" << true << 0 << true;
-        QTest::newRow("15 dias, SIM") << 15 << "S" << true << int(BotaoSim) << true;
-        QTest::newRow("6 dias, NÃO") << 6 << "S" << true << int(BotaoNao) << false;
-        QTest::newRow("5 dias") << 5 << "S" << true << 0 << false;
-        QTest::newRow("terminal, nunca") << -1 << "N" << true << 0 << false;
-        QTest::newRow("terminal, 10 dias") << 10 << "N" << true << 0 << false;
-        QTest::newRow("sem permissão") << -1 << "S" << false << 0 << false;
-    }
-    void perguntaBackup()
-    {
-        QFETCH(int, dias);
-        QFETCH(QString, server);
-        QFETCH(bool, permitido);
-        QFETCH(int, resposta);
-        QFETCH(bool, inicia);
-        entra(2, QStringLiteral("ANA"), {{QStringLiteral("PUS_BACKUP"), permitido ? "T" : "F"}});
-        fp->LiberaPermissoes();
-        dm->Server = server;
-        ultimoBackup(dias < 0 ? QDate() : Hoje.addDays(-dias));
-        const QString pergunta = QStringLiteral("Você não efetua BACKUP há %1 dia(s).\n       Deseja efetuar agora ?       ").arg(dias);
-        if (resposta) msg->espera(pergunta, resposta);
-        if (inicia) msg->espera(QStringLiteral("Feche todas as telas para efetuar o Backup!"));
-        fp->PerguntaBackup();
-        if (resposta) {
-            QCOMPARE(msg->avisos.size(), 1);
-            QCOMPARE(msg->avisos.first().codigo, 8);
-            QCOMPARE(msg->avisos.first().texto, pergunta);
-        }
-        QCOMPARE(BackupFalso::pedidos, inicia ? QStringList{QStringLiteral("backup")} : QStringList());
-    }
-
-    void backupConcluidoMostraLogin()
-    {
-        BackupFalso::conclui = true;
-        msg->espera(QStringLiteral("Feche todas as telas para efetuar o Backup!"));
-        QTest::mouseClick(quadro()->LabelBackup, Qt::LeftButton);
-        QCOMPARE(BackupFalso::pedidos, QStringList{QStringLiteral("backup")});
-        QCOMPARE(LoginFalso::vezes, 1);
+void TestePrincipal::sair()
+{
+    QFETCH(int, tag);
+    QFETCH(int, resposta);
+    QFETCH(QString, server);
+    QFETCH(QString, mensagem);
+    QFETCH(bool, encerra);
+    QFETCH(QStringList, backup);
+    dm->Server = server;
+    fp->Tag = tag;
+    fp->show();
+    if (resposta >= 0) msg->esperaSair(resposta);
+    if (!mensagem.isEmpty()) msg->espera(mensagem);
+    QCOMPARE(fp->close(), encerra);
+    QCOMPARE(Aplicacao::programaEncerrado(), encerra);
+    QCOMPARE(fp->isVisible(), !encerra);
+    QCOMPARE(BackupFalso::pedidos, backup);
+    if (!mensagem.isEmpty()) QCOMPARE(msg->registradas.last().titulo, QStringLiteral("Informação!"));
+    QCOMPARE(LoginFalso::vezes, resposta == 3 ? 1 : 0);
+    if (resposta == 3) {
         QVERIFY(!fp->TimerHora->isActive());
         QVERIFY(!fp->TimerLembretes->isActive());
     }
+}
 
-    void restaurar_data()
-    {
-        QTest::addColumn<QString>("server");
-        QTest::addColumn<bool>("embarcada");
-        QTest::addColumn<bool>("telaAberta");
-        QTest::addColumn<bool>("conclui");
-        QTest::addColumn<QStringList>("avisos");
-        const QString atencao = QStringLiteral("ATENÇÃO! Se você tiver o programa aberto\rem outro computador, feche-o agora!");
-        QTest::newRow("terminal em rede") << "N" << false << false << false
-                                          << QStringList{"Este não é o Servidor! Não é possível restaurar!"};
-        QTest::newRow("tela aberta") << "S" << true << true << false << QStringList{"FECHE as telas abertas primeiro!"};
-        QTest::newRow("não concluída") << "N" << true << false << false << QStringList{atencao};
-        QTest::newRow("concluída")
-            << "S" << true << false << true
-            << QStringList{atencao, "Programa será fechado agora\re abrirá novamente em seguida!\r\rClique OK e aguarde!"};
-    }
-    void restaurar()
-    {
-        QFETCH(QString, server);
-        QFETCH(bool, embarcada);
-        QFETCH(bool, telaAberta);
-        QFETCH(bool, conclui);
-        QFETCH(QStringList, avisos);
-        dm->Server = server;
-        dm->VersaoEmbarcada = embarcada;
-        fp->Tag = 1;
-        BackupFalso::conclui = conclui;
-        AbridorJanelas::registra(TipoJanela::Empresas, [](QWidget *pai) { return new JanelaFalsa(pai); });
-        fp->atualizaDisponiveis();
-        if (telaAberta) fp->MainMenu1->CadastrodeEmpresas1->trigger();
-        for (const QString &a : avisos) msg->espera(a);
-        fp->RestaurarBD();
-        QStringList vistos;
-        for (const auto &a : msg->avisos) {
-            QCOMPARE(a.codigo, 91);
-            vistos << a.texto;
-        }
-        QCOMPARE(vistos, avisos);
-        const bool chegouJanela = avisos.first().startsWith(QStringLiteral("ATENÇÃO"));
-        QCOMPARE(BackupFalso::pedidos, chegouJanela ? QStringList{QStringLiteral("restauracao")} : QStringList());
-        QCOMPARE(Aplicacao::programaEncerrado(), conclui);
-        QCOMPARE(fp->atualizacaoSilenciosaIniciada(), conclui);
-        QCOMPARE(Registro::leTexto(QStringLiteral("ModoAtualizSilencioso")), conclui ? QStringLiteral("S") : QString());
-        QCOMPARE(plat->chamadasDe(QStringLiteral("iniciaPrograma")).size(), conclui ? 1 : 0);
-        if (conclui) {
-            QVERIFY(plat->chamou(dm->PathPrograma + QStringLiteral("Instalora")));
-            QVERIFY(!fp->TimerLembretes->isActive());
-            QCOMPARE(msg->registradas.size(), avisos.size()); // no exit dialog
-        }
-    }
+// Without a backup window "Backup e Sair" does not end the program as if it had made one.
+void TestePrincipal::backupESairSemJanela()
+{
+    AbridorJanelas::remove(TipoJanela::Backup);
+    dm->Server = QStringLiteral("S");
+    fp->Tag = 1;
+    fp->show();
+    msg->esperaSair(1);
+    msg->espera(QStringLiteral("Feche todas as telas para efetuar o Backup!"));
+    msg->espera(QStringLiteral("Não foi possível abrir a tela de Backup."));
+    QVERIFY(!fp->close());
+    QVERIFY(!Aplicacao::programaEncerrado());
+    QVERIFY(fp->isVisible());
+}
 
-    void sair_data()
-    {
-        QTest::addColumn<int>("tag");
-        QTest::addColumn<int>("resposta");
-        QTest::addColumn<QString>("server");
-        QTest::addColumn<QString>("mensagem");
-        QTest::addColumn<bool>("encerra");
-        QTest::addColumn<QStringList>("backup");
-        QTest::newRow("sem login, sem perguntar") << 0 << -1 << "S" << "" << true << QStringList();
-        QTest::newRow("2 sair") << 1 << 2 << "S" << "" << true << QStringList();
-        QTest::newRow("0 sem resposta") << 1 << 0 << "S" << "" << true << QStringList();
-        QTest::newRow("4 retornar") << 1 << 4 << "S" << "" << false << QStringList();
-        QTest::newRow("3 trocar usuário") << 1 << 3 << "S" << "" << false << QStringList();
-        QTest::newRow("1 no terminal") << 1 << 1 << "N" << "Você precisa efetuar o Backup no Servidor!" << true
-                                       << QStringList();
-        QTest::newRow("1 no servidor") << 1 << 1 << "S" << "Feche todas as telas para efetuar o Backup!" << true
-                                       << QStringList{"backup fechamento"};
-    }
-    void sair()
-    {
-        QFETCH(int, tag);
-        QFETCH(int, resposta);
-        QFETCH(QString, server);
-        QFETCH(QString, mensagem);
-        QFETCH(bool, encerra);
-        QFETCH(QStringList, backup);
-        dm->Server = server;
-        fp->Tag = tag;
-        fp->show();
-        if (resposta >= 0) msg->esperaSair(resposta);
-        if (!mensagem.isEmpty()) msg->espera(mensagem);
-        QCOMPARE(fp->close(), encerra);
-        QCOMPARE(Aplicacao::programaEncerrado(), encerra);
-        QCOMPARE(fp->isVisible(), !encerra);
-        QCOMPARE(BackupFalso::pedidos, backup);
-        if (!mensagem.isEmpty()) QCOMPARE(msg->registradas.last().titulo, QStringLiteral("Informação!"));
-        QCOMPARE(LoginFalso::vezes, resposta == 3 ? 1 : 0);
-        if (resposta == 3) {
-            QVERIFY(!fp->TimerHora->isActive());
-            QVERIFY(!fp->TimerLembretes->isActive());
-        }
-    }
+void TestePrincipal::janelasPorTipo()
+{
+    QVERIFY(!fp->MainMenu1->Cidades1->isEnabled());
+    QVERIFY(!fp->ButNovaNP->isEnabled());
+    AbridorJanelas::registra(TipoJanela::NotaPromissoria, [](QWidget *pai) { return new JanelaFalsa(pai); });
+    fp->atualizaDisponiveis();
+    QVERIFY(fp->ButNovaNP->isEnabled());
+    QVERIFY(fp->MainMenu1->NotaPromissria1->isEnabled());
 
-    // Without a backup window "Backup e Sair" does not end the program as if it had made one.
-    void backupESairSemJanela()
-    {
-        AbridorJanelas::remove(TipoJanela::Backup);
-        dm->Server = QStringLiteral("S");
-        fp->Tag = 1;
-        fp->show();
-        msg->esperaSair(1);
-        msg->espera(QStringLiteral("Feche todas as telas para efetuar o Backup!"));
-        msg->espera(QStringLiteral("Não foi possível abrir a tela de Backup."));
-        QVERIFY(!fp->close());
-        QVERIFY(!Aplicacao::programaEncerrado());
-        QVERIFY(fp->isVisible());
-    }
+    QTest::mouseClick(fp->ButMenuPromissoria, Qt::LeftButton);
+    QPointer<QWidget> janela = fp->janelaAberta(TipoJanela::NotaPromissoria);
+    QVERIFY(janela);
+    QVERIFY(janela->isWindow());
+    QCOMPARE(janela->parentWidget(), fp.get());
+    fp->MainMenu1->NotaPromissria1->trigger(); // already open: nothing
+    QCOMPARE(JanelaFalsa::criadas, 1);
 
-    // --- the windows opened from the main window
+    // The new-record button reaches the open window too.
+    QTest::mouseClick(fp->ButNovaNP, Qt::LeftButton);
+    QCOMPARE(JanelaFalsa::chamadas, QStringList{QStringLiteral("novo")});
 
-    void janelasPorTipo()
-    {
-        QVERIFY(!fp->MainMenu1->Cidades1->isEnabled());
-        QVERIFY(!fp->ButNovaNP->isEnabled());
-        AbridorJanelas::registra(TipoJanela::NotaPromissoria, [](QWidget *pai) { return new JanelaFalsa(pai); });
-        fp->atualizaDisponiveis();
-        QVERIFY(fp->ButNovaNP->isEnabled());
-        QVERIFY(fp->MainMenu1->NotaPromissria1->isEnabled());
+    janela->close();
+    QTRY_VERIFY(!janela);
+    QVERIFY(!fp->janelaAberta(TipoJanela::NotaPromissoria));
+    QTest::mouseClick(fp->ButNovaNP, Qt::LeftButton);
+    QVERIFY(fp->janelaAberta(TipoJanela::NotaPromissoria));
+    QCOMPARE(JanelaFalsa::chamadas.size(), 2);
 
-        QTest::mouseClick(fp->ButMenuPromissoria, Qt::LeftButton);
-        QPointer<QWidget> janela = fp->janelaAberta(TipoJanela::NotaPromissoria);
-        QVERIFY(janela);
-        QVERIFY(janela->isWindow());
-        QCOMPARE(janela->parentWidget(), fp.get());
-        fp->MainMenu1->NotaPromissria1->trigger(); // already open: nothing
-        QCOMPARE(JanelaFalsa::criadas, 1);
+    // The simplified notes: the Cadastros item right after the note item.
+    const QList<QAction *> itens = fp->MainMenu1->Cadastros1->actions();
+    QCOMPARE(itens.indexOf(fp->MainMenu1->ItemNotaLite), itens.indexOf(fp->MainMenu1->NotaPromissria1) + 1);
+    QVERIFY(!fp->MainMenu1->ItemNotaLite->isEnabled());
+    AbridorJanelas::registra(TipoJanela::NotaPromissoriaLite, [](QWidget *pai) { return new JanelaFalsa(pai); });
+    fp->atualizaDisponiveis();
+    fp->MainMenu1->ItemNotaLite->trigger();
+    QVERIFY(fp->janelaAberta(TipoJanela::NotaPromissoriaLite));
+}
 
-        // The new-record button reaches the open window too.
-        QTest::mouseClick(fp->ButNovaNP, Qt::LeftButton);
-        QCOMPARE(JanelaFalsa::chamadas, QStringList{QStringLiteral("novo")});
+void TestePrincipal::lembretes_data()
+{
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("chamada");
+    QTest::newRow("hoje") << "LembretePromissoriasHoje3" << "vencimento 15/03/2026 15/03/2026";
+    QTest::newRow("próximos 7 dias") << "LembretePromissoriasSemana" << "vencimento 16/03/2026 22/03/2026";
+    QTest::newRow("atrasadas desde 2000") << "LembretePromissoriasVencidas2" << "vencimento 01/01/2000 14/03/2026";
+    QTest::newRow("emitidas") << "LembretePromissoriasEmitidas" << "abertura";
+    QTest::newRow("aniversários do mês") << "LembreteAniverMes" << "aniversario MARÇO";
+}
 
-        janela->close();
-        QTRY_VERIFY(!janela);
-        QVERIFY(!fp->janelaAberta(TipoJanela::NotaPromissoria));
-        QTest::mouseClick(fp->ButNovaNP, Qt::LeftButton);
-        QVERIFY(fp->janelaAberta(TipoJanela::NotaPromissoria));
-        QCOMPARE(JanelaFalsa::chamadas.size(), 2);
+void TestePrincipal::lembretes()
+{
+    QFETCH(QString, label);
+    QFETCH(QString, chamada);
+    for (TipoJanela t : {TipoJanela::NotaPromissoria, TipoJanela::CadastrosGerais})
+        AbridorJanelas::registra(t, [](QWidget *pai) { return new JanelaFalsa(pai); });
+    auto *l = elemento<LabelClicavel>(label);
+    QTest::mouseClick(l, Qt::LeftButton);
+    QCOMPARE(JanelaFalsa::chamadas, QStringList{chamada});
+    QTest::mouseClick(l, Qt::LeftButton); // window open: the click does nothing
+    QCOMPARE(JanelaFalsa::chamadas.size(), 1);
+}
 
-        // The simplified notes: the Cadastros item right after the note item.
-        const QList<QAction *> itens = fp->MainMenu1->Cadastros1->actions();
-        QCOMPARE(itens.indexOf(fp->MainMenu1->ItemNotaLite), itens.indexOf(fp->MainMenu1->NotaPromissria1) + 1);
-        QVERIFY(!fp->MainMenu1->ItemNotaLite->isEnabled());
-        AbridorJanelas::registra(TipoJanela::NotaPromissoriaLite, [](QWidget *pai) { return new JanelaFalsa(pai); });
-        fp->atualizaDisponiveis();
-        fp->MainMenu1->ItemNotaLite->trigger();
-        QVERIFY(fp->janelaAberta(TipoJanela::NotaPromissoriaLite));
-    }
+void TestePrincipal::cliqueNoLogotipo_data()
+{
+    QTest::addColumn<bool>("master");
+    QTest::addColumn<QString>("editaEmpresas");
+    QTest::addColumn<QStringList>("chamadas");
+    QTest::newRow("pode alterar") << false << "T" << QStringList{"altera 4"};
+    QTest::newRow("só visualiza") << false << "F" << QStringList();
+    QTest::newRow("MASTER") << true << "T" << QStringList();
+}
 
-    void lembretes_data()
-    {
-        QTest::addColumn<QString>("label");
-        QTest::addColumn<QString>("chamada");
-        QTest::newRow("hoje") << "LembretePromissoriasHoje3" << "vencimento 15/03/2026 15/03/2026";
-        QTest::newRow("próximos 7 dias") << "LembretePromissoriasSemana" << "vencimento 16/03/2026 22/03/2026";
-        QTest::newRow("atrasadas desde 2000") << "LembretePromissoriasVencidas2" << "vencimento 01/01/2000 14/03/2026";
-        QTest::newRow("emitidas") << "LembretePromissoriasEmitidas" << "abertura";
-        QTest::newRow("aniversários do mês") << "LembreteAniverMes" << "aniversario MARÇO";
-    }
-    void lembretes()
-    {
-        QFETCH(QString, label);
-        QFETCH(QString, chamada);
-        for (TipoJanela t : {TipoJanela::NotaPromissoria, TipoJanela::CadastrosGerais})
-            AbridorJanelas::registra(t, [](QWidget *pai) { return new JanelaFalsa(pai); });
-        auto *l = elemento<LabelClicavel>(label);
-        QTest::mouseClick(l, Qt::LeftButton);
-        QCOMPARE(JanelaFalsa::chamadas, QStringList{chamada});
-        QTest::mouseClick(l, Qt::LeftButton); // window open: the click does nothing
-        QCOMPARE(JanelaFalsa::chamadas.size(), 1);
-    }
+void TestePrincipal::cliqueNoLogotipo()
+{
+    QFETCH(bool, master);
+    QFETCH(QString, editaEmpresas);
+    QFETCH(QStringList, chamadas);
+    AbridorJanelas::registra(TipoJanela::Empresas, [](QWidget *pai) { return new JanelaFalsa(pai); });
+    entra(2, QStringLiteral("ANA"), {{QStringLiteral("PUS_EMPRESAS_E"), editaEmpresas}});
+    if (master) entraMaster();
+    fp->LiberaPermissoes();
+    dm->CodEmpresaLogada = 4;
+    QTest::mouseClick(fp->PainelLogotipo->ImagemPadrao, Qt::LeftButton);
+    QCOMPARE(JanelaFalsa::chamadas, chamadas);
+}
 
-    void cliqueNoLogotipo_data()
-    {
-        QTest::addColumn<bool>("master");
-        QTest::addColumn<QString>("editaEmpresas");
-        QTest::addColumn<QStringList>("chamadas");
-        QTest::newRow("pode alterar") << false << "T" << QStringList{"altera 4"};
-        QTest::newRow("só visualiza") << false << "F" << QStringList();
-        QTest::newRow("MASTER") << true << "T" << QStringList();
-    }
-    void cliqueNoLogotipo()
-    {
-        QFETCH(bool, master);
-        QFETCH(QString, editaEmpresas);
-        QFETCH(QStringList, chamadas);
-        AbridorJanelas::registra(TipoJanela::Empresas, [](QWidget *pai) { return new JanelaFalsa(pai); });
-        entra(2, QStringLiteral("ANA"), {{QStringLiteral("PUS_EMPRESAS_E"), editaEmpresas}});
-        if (master) entraMaster();
-        fp->LiberaPermissoes();
-        dm->CodEmpresaLogada = 4;
-        QTest::mouseClick(fp->PainelLogotipo->ImagemPadrao, Qt::LeftButton);
-        QCOMPARE(JanelaFalsa::chamadas, chamadas);
-    }
+// The smallest screen the system is laid out for holds the whole main window, status bar
+// included (its four panels once summed wider than 1366 pixels).
+void TestePrincipal::cabeNaTelaMenor()
+{
+    fp->resize(1366, 700);
+    fp->show();
+    QVERIFY(fp->minimumSizeHint().width() <= 1366);
+    QVERIFY(fp->width() <= 1366);
+    QVERIFY(fp->PainelStatus[3]->geometry().right() <= fp->StatusBar1->width());
+}
 
-    // The smallest screen the system is laid out for holds the whole main window, status bar
-    // included (its four panels once summed wider than 1366 pixels).
-    void cabeNaTelaMenor()
-    {
-        fp->resize(1366, 700);
-        fp->show();
-        QVERIFY(fp->minimumSizeHint().width() <= 1366);
-        QVERIFY(fp->width() <= 1366);
-        QVERIFY(fp->PainelStatus[3]->geometry().right() <= fp->StatusBar1->width());
-    }
-
-    void ajuda()
-    {
-        msg->espera(QStringLiteral("Você será direcionado para a página \"Suporte\". Se não estiver conectado agora, "
-                                   "envie seu questionamento para suporte@brelo.com.br"));
-        fp->MainMenu1->ItemAjudaOnline->trigger();
-        QCOMPARE(msg->registradas.last().titulo, QStringLiteral("Suporte!"));
-        QCOMPARE(msg->registradas.last().icone, Icone::Informacao);
-        QCOMPARE(plat->chamadasDe(QStringLiteral("abreEndereco")),
-                 QStringList{QStringLiteral("abreEndereco https://www.brelo.com.br/suporte/")});
-    }
-};
+void TestePrincipal::ajuda()
+{
+    msg->espera(QStringLiteral("Você será direcionado para a página \"Suporte\". Se não estiver conectado agora, "
+                               "envie seu questionamento para suporte@brelo.com.br"));
+    fp->MainMenu1->ItemAjudaOnline->trigger();
+    QCOMPARE(msg->registradas.last().titulo, QStringLiteral("Suporte!"));
+    QCOMPARE(msg->registradas.last().icone, Icone::Informacao);
+    QCOMPARE(plat->chamadasDe(QStringLiteral("abreEndereco")),
+             QStringList{QStringLiteral("abreEndereco https://www.brelo.com.br/suporte/")});
+}
 
 PN_TESTE_JANELAS(TestePrincipal)
-#include "test_principal.moc"
