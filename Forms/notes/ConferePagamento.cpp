@@ -1,5 +1,11 @@
 #include "ConferePagamento.h"
 
+#include "DataEdit.h"
+#include "Mensagens.h"
+#include "MoedaEdit.h"
+#include "RegrasNota.h"
+#include "uFuncoes.h"
+
 #include "Query.h"
 
 namespace ConferePagamento {
@@ -25,3 +31,38 @@ bool alterado(Query &q, const Colunas &c, int codigo, Moeda pagoAntes, Moeda sal
 }
 
 } // namespace ConferePagamento
+
+std::optional<ConferePagamento::Recebimento> ConferePagamento::confereDigitado(MoedaEdit *valorPago, DataEdit *dataPgto,
+                                                                                Moeda pagoAntes, Moeda valorParcela,
+                                                                                const QVariant &obsAntes)
+{
+    const auto foca = [](QLineEdit *e) {
+        e->setFocus();
+        e->selectAll();
+        return std::nullopt;
+    };
+    const Moeda a = valorPago->valor();
+    Recebimento r;
+    r.total = pagoAntes + a; // from the total before this payment: a retry counts A once
+    if (r.total <= Moeda()) {
+        informacao(QStringLiteral("É necessário informar o valor do pagamento !"));
+        return foca(valorPago);
+    }
+    if (dataPgto->vazio()) {
+        informacao(QStringLiteral("É necessário informar a data do pagamento !"));
+        return foca(dataPgto);
+    }
+    QVariant data;
+    if (!ValidaData(data, dataPgto->textoVisivel())) return foca(dataPgto);
+    r.dia = data.toDate();
+    r.obs = obsAntes;
+    if (r.total < valorParcela) {
+        if (!perguntaSimNao(QStringLiteral("VALOR INFERIOR! Deseja informar pagamento PARCIAL?"), QStringLiteral("Informação!")))
+            return foca(valorPago);
+        r.obs = RegrasNota::observacaoParcial(obsAntes, a, r.dia);
+    }
+    if (r.total > valorParcela &&
+        !perguntaSimNao(QStringLiteral("Valor do pagamento é superior. Deseja continuar?"), QStringLiteral("Informação!")))
+        return foca(valorPago);
+    return r;
+}

@@ -4,8 +4,13 @@
 
 #include "Moeda.h"
 
+#include <QDate>
 #include <QString>
+#include <QVariant>
+#include <optional>
 
+class DataEdit;
+class MoedaEdit;
 class Query;
 
 namespace ConferePagamento {
@@ -22,5 +27,16 @@ QString mensagem();
 // True when the stored row is gone, paid, or holds another paid total or balance than at opening.
 // `consulta` is a read query of the window; it is left closed.
 bool alterado(Query &consulta, const Colunas &c, int codigo, Moeda pagoAntes, Moeda saldoAntes);
+
+// A payment as typed, checked in the windows' order: an amount, a date, a valid date, then the
+// partial and the excess questions. A refusal shows its message (or the declined question) and
+// puts the focus back in the box to correct.
+struct Recebimento {
+    Moeda total;    // paid in all once this payment is stored
+    QDate dia;      // date of the payment
+    QVariant obs;   // the observation, with the partial-payment text when it is partial
+};
+std::optional<Recebimento> confereDigitado(MoedaEdit *valorPago, DataEdit *dataPgto, Moeda pagoAntes, Moeda valorParcela,
+                                           const QVariant &obsAntes);
 
 } // namespace ConferePagamento

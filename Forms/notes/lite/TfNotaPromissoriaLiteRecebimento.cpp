@@ -106,32 +106,12 @@ void TfNotaPromissoriaLite::ButGravaPgtoClick()
     Query &q = QryPrincipal;
     if (!recebendo_ || !q.editando()) return;
     const Moeda a = EditVlPago->valor();
-    const Moeda total = pagoAntes_ + a; // from the paid total at opening: a retry counts once
-    const auto foca = [](QWidget *w) {
-        w->setFocus();
-        if (auto *e = qobject_cast<QLineEdit *>(w)) e->selectAll();
-    };
-    if (total <= Moeda()) {
-        informacao(QStringLiteral("É necessário informar o valor do pagamento !"));
-        return foca(EditVlPago);
-    }
-    if (EditDtPgto->vazio()) {
-        informacao(QStringLiteral("É necessário informar a data do pagamento !"));
-        return foca(EditDtPgto);
-    }
-    QVariant data;
-    if (!ValidaData(data, EditDtPgto->textoVisivel())) return foca(EditDtPgto);
-    const QDate dia = data.toDate();
     const Moeda valor = q[QStringLiteral("NPL_VALOR")].asMoeda();
-    QVariant obs = obsAntes_;
-    if (total < valor) {
-        if (!perguntaSimNao(QStringLiteral("VALOR INFERIOR! Deseja informar pagamento PARCIAL?"), QStringLiteral("Informação!")))
-            return foca(EditVlPago);
-        obs = RegrasNota::observacaoParcial(obsAntes_, a, dia);
-    }
-    if (total > valor &&
-        !perguntaSimNao(QStringLiteral("Valor do pagamento é superior. Deseja continuar?"), QStringLiteral("Informação!")))
-        return foca(EditVlPago);
+    const auto r = ConferePagamento::confereDigitado(EditVlPago, EditDtPgto, pagoAntes_, valor, obsAntes_);
+    if (!r) return;
+    const Moeda total = r->total;
+    const QDate dia = r->dia;
+    const QVariant obs = r->obs;
     const int codigo = q[QStringLiteral("NPL_CODIGO")].asInteger();
     if (ConferePagamento::alterado(QryConsulta, ConferePagamento::NotaLite, codigo, pagoAntes_, saldoAntes_)) {
         informacao(ConferePagamento::mensagem());
