@@ -6,6 +6,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 
 namespace CamposFormulario {
 
@@ -46,6 +47,27 @@ QLabel *rotulo(QWidget *pai, const QString &texto, const char *nome)
 QLabel *link(QWidget *pai, const QString &texto, const char *nome)
 {
     return rotulo(pai, QStringLiteral("<a href=\"#\">") + texto + QStringLiteral("</a>"), nome);
+}
+
+QPushButton *botaoBarra(QWidget *pai, const char *nome, const QString &texto, const QString &dica)
+{
+    auto *b = new QPushButton(texto, pai);
+    b->setObjectName(QLatin1String(nome));
+    if (!dica.isEmpty()) b->setToolTip(dica);
+    b->setFocusPolicy(Qt::NoFocus);
+    return b;
+}
+
+QLabel *valorPainel(QWidget *pai, const char *nome)
+{
+    auto *l = new QLabel(pai);
+    l->setObjectName(QLatin1String(nome));
+    l->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    l->setWordWrap(true);
+    QFont f = l->font();
+    f.setBold(true);
+    l->setFont(f);
+    return l;
 }
 
 void somenteLeitura(QWidget *campo)

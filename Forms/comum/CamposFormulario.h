@@ -7,6 +7,7 @@
 class DataEdit;
 class MaskEdit;
 class QLabel;
+class QPushButton;
 class QLineEdit;
 class QWidget;
 
@@ -21,6 +22,10 @@ DataEdit *caixaData(QWidget *pai, const char *nome, bool somenteLeitura = false)
 QLabel *rotulo(QWidget *pai, const QString &texto, const char *nome = nullptr);
 // A label that reads as a link ("Pesquisar CEP"); its linkActivated signal acts.
 QLabel *link(QWidget *pai, const QString &texto, const char *nome);
+// A button of a window's toolbar: it acts by click or key and never takes the focus.
+QPushButton *botaoBarra(QWidget *pai, const char *nome, const QString &texto, const QString &dica = {});
+// A value of a detail panel: bold, wrapping, selectable with the mouse.
+QLabel *valorPainel(QWidget *pai, const char *nome);
 // Read only, grey and out of the focus order (the code boxes).
 void somenteLeitura(QWidget *campo);
 

@@ -1,6 +1,7 @@
 // The frame of the note window: toolbar, menus, keys, the list, the detail panel, the modes,
 // opening and closing, and the user's window checks.
 
+#include "CamposFormulario.h"
 #include "TfNotaPromissoria.h"
 
 #include "AbridorJanelas.h"
@@ -48,27 +49,6 @@ const QString Secao = QStringLiteral("NOTAPROMISSORIA");
 const QString Titulo = QStringLiteral(" Nota Promissória (NP)");
 
 // Lines of the list: select and joins 0-3, condition 4, filter pieces 5-11, status 12, order 13.
-
-QPushButton *botao(QWidget *pai, const char *nome, const QString &texto, const QString &dica = {})
-{
-    auto *b = new QPushButton(texto, pai);
-    b->setObjectName(QLatin1String(nome));
-    if (!dica.isEmpty()) b->setToolTip(dica);
-    b->setFocusPolicy(Qt::NoFocus);
-    return b;
-}
-
-QLabel *valorPainel(QWidget *pai, const char *nome)
-{
-    auto *l = new QLabel(pai);
-    l->setObjectName(QLatin1String(nome));
-    l->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    l->setWordWrap(true);
-    QFont f = l->font();
-    f.setBold(true);
-    l->setFont(f);
-    return l;
-}
 
 } // namespace
 
@@ -202,17 +182,17 @@ TfNotaPromissoria::~TfNotaPromissoria()
 
 void TfNotaPromissoria::montaBarra()
 {
-    ButNovo = botao(this, "ButNovo", QStringLiteral("  &Nova NP"), QStringLiteral("Insere novo registro"));
-    ButPesquisar = botao(this, "ButPesquisar", QStringLiteral(" &Pesquisar"));
-    ButRelatorios = botao(this, "ButRelatorios", QStringLiteral(" &Imprimir "));
-    ButRecebe = botao(this, "ButRecebe", QStringLiteral(" &Receber"));
-    ButAltera = botao(this, "ButAltera", QStringLiteral(" &Alterar"));
-    ButExclui = botao(this, "ButExclui", QStringLiteral(" &Excluir"));
-    ButOpcoes = botao(this, "ButOpcoes", QStringLiteral(" &Opções"));
-    ButCadastros = botao(this, "ButCadastros", QStringLiteral(" &Clientes"), QStringLiteral("Acessa cadastros"));
-    ButGravar = botao(this, "ButGravar", QStringLiteral(" &Grava (F6)"));
-    ButCancelar = botao(this, "ButCancelar", QStringLiteral("&Cancela"));
-    ButAjuda = botao(this, "ButAjuda", QStringLiteral("   Ajuda   "), QStringLiteral("Clique aqui para obter ajuda"));
+    ButNovo = CamposFormulario::botaoBarra(this, "ButNovo", QStringLiteral("  &Nova NP"), QStringLiteral("Insere novo registro"));
+    ButPesquisar = CamposFormulario::botaoBarra(this, "ButPesquisar", QStringLiteral(" &Pesquisar"));
+    ButRelatorios = CamposFormulario::botaoBarra(this, "ButRelatorios", QStringLiteral(" &Imprimir "));
+    ButRecebe = CamposFormulario::botaoBarra(this, "ButRecebe", QStringLiteral(" &Receber"));
+    ButAltera = CamposFormulario::botaoBarra(this, "ButAltera", QStringLiteral(" &Alterar"));
+    ButExclui = CamposFormulario::botaoBarra(this, "ButExclui", QStringLiteral(" &Excluir"));
+    ButOpcoes = CamposFormulario::botaoBarra(this, "ButOpcoes", QStringLiteral(" &Opções"));
+    ButCadastros = CamposFormulario::botaoBarra(this, "ButCadastros", QStringLiteral(" &Clientes"), QStringLiteral("Acessa cadastros"));
+    ButGravar = CamposFormulario::botaoBarra(this, "ButGravar", QStringLiteral(" &Grava (F6)"));
+    ButCancelar = CamposFormulario::botaoBarra(this, "ButCancelar", QStringLiteral("&Cancela"));
+    ButAjuda = CamposFormulario::botaoBarra(this, "ButAjuda", QStringLiteral("   Ajuda   "), QStringLiteral("Clique aqui para obter ajuda"));
     ButGravar->setFocusPolicy(Qt::StrongFocus);
     ButCancelar->setFocusPolicy(Qt::StrongFocus);
 
@@ -332,17 +312,17 @@ void TfNotaPromissoria::montaPainelVisual()
         g->addWidget(new QLabel(rotulo, PanelVisual), linha, 0, Qt::AlignTop);
         g->addWidget(valor, linha++, 1);
     };
-    par(QStringLiteral("Nº da Parcela"), LabelParcelaExt = valorPainel(PanelVisual, "LabelParcelaExt"));
-    par(QStringLiteral("Vencimento"), LabelVencimento = valorPainel(PanelVisual, "LabelVencimento"));
-    par(QStringLiteral("Valor Promis."), LabelValor = valorPainel(PanelVisual, "LabelValor"));
-    par(QStringLiteral("Saldo Dev."), LabelSaldo = valorPainel(PanelVisual, "LabelSaldo"));
-    par(QStringLiteral("Favorecido (Empresa)"), LabelCredor = valorPainel(PanelVisual, "LabelCredor"));
-    par(QStringLiteral("Devedor (Cliente)"), LabelEmitente = valorPainel(PanelVisual, "LabelEmitente"));
-    par(QStringLiteral("Documento"), LabelDocumento = valorPainel(PanelVisual, "LabelDocumento"));
-    par(QStringLiteral("Endereço"), LabelEndereco = valorPainel(PanelVisual, "LabelEndereco"));
-    par(QStringLiteral("Praça pgto."), LabelPraca = valorPainel(PanelVisual, "LabelPraca"));
-    par(QStringLiteral("Emissão"), LabelEmissaoExtenso = valorPainel(PanelVisual, "EmissaoExtenso"));
-    par(QStringLiteral("Observações"), LabelObs = valorPainel(PanelVisual, "LabelObs"));
+    par(QStringLiteral("Nº da Parcela"), LabelParcelaExt = CamposFormulario::valorPainel(PanelVisual, "LabelParcelaExt"));
+    par(QStringLiteral("Vencimento"), LabelVencimento = CamposFormulario::valorPainel(PanelVisual, "LabelVencimento"));
+    par(QStringLiteral("Valor Promis."), LabelValor = CamposFormulario::valorPainel(PanelVisual, "LabelValor"));
+    par(QStringLiteral("Saldo Dev."), LabelSaldo = CamposFormulario::valorPainel(PanelVisual, "LabelSaldo"));
+    par(QStringLiteral("Favorecido (Empresa)"), LabelCredor = CamposFormulario::valorPainel(PanelVisual, "LabelCredor"));
+    par(QStringLiteral("Devedor (Cliente)"), LabelEmitente = CamposFormulario::valorPainel(PanelVisual, "LabelEmitente"));
+    par(QStringLiteral("Documento"), LabelDocumento = CamposFormulario::valorPainel(PanelVisual, "LabelDocumento"));
+    par(QStringLiteral("Endereço"), LabelEndereco = CamposFormulario::valorPainel(PanelVisual, "LabelEndereco"));
+    par(QStringLiteral("Praça pgto."), LabelPraca = CamposFormulario::valorPainel(PanelVisual, "LabelPraca"));
+    par(QStringLiteral("Emissão"), LabelEmissaoExtenso = CamposFormulario::valorPainel(PanelVisual, "EmissaoExtenso"));
+    par(QStringLiteral("Observações"), LabelObs = CamposFormulario::valorPainel(PanelVisual, "LabelObs"));
     g->setRowStretch(linha, 1);
     g->setColumnStretch(1, 1);
 }

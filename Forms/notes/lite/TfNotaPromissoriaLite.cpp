@@ -1,6 +1,7 @@
 // The frame of the simplified-note window: toolbar, menus, keys, the list, the detail panel,
 // the modes, opening and closing, the counter line and the five totals.
 
+#include "CamposFormulario.h"
 #include "TfNotaPromissoriaLite.h"
 
 #include "CamposNotaLite.h"
@@ -39,26 +40,6 @@ namespace {
 
 const QString Secao = QStringLiteral("NOTAPROMISSORIA");
 const QString Titulo = QStringLiteral(" Nota Promissória");
-
-QPushButton *botao(QWidget *pai, const char *nome, const QString &texto)
-{
-    auto *b = new QPushButton(texto, pai);
-    b->setObjectName(QLatin1String(nome));
-    b->setFocusPolicy(Qt::NoFocus);
-    return b;
-}
-
-QLabel *valorPainel(QWidget *pai, const char *nome)
-{
-    auto *l = new QLabel(pai);
-    l->setObjectName(QLatin1String(nome));
-    l->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    l->setWordWrap(true);
-    QFont f = l->font();
-    f.setBold(true);
-    l->setFont(f);
-    return l;
-}
 
 } // namespace
 
@@ -124,14 +105,14 @@ TfNotaPromissoriaLite::~TfNotaPromissoriaLite() = default;
 
 void TfNotaPromissoriaLite::montaBarra()
 {
-    ButNovo = botao(this, "ButNovo", QStringLiteral("  &Nova NP"));
-    ButPesquisar = botao(this, "ButPesquisar", QStringLiteral(" &Pesquisar"));
-    ButRelatorios = botao(this, "ButRelatorios", QStringLiteral(" &Imprimir "));
-    ButRecebe = botao(this, "ButRecebe", QStringLiteral(" &Receber"));
-    ButAltera = botao(this, "ButAltera", QStringLiteral(" &Alterar"));
-    ButExclui = botao(this, "ButExclui", QStringLiteral(" &Excluir"));
-    ButOpcoes = botao(this, "ButOpcoes", QStringLiteral(" &Opções"));
-    ButAjuda = botao(this, "ButAjuda", QStringLiteral("   Ajuda   "));
+    ButNovo = CamposFormulario::botaoBarra(this, "ButNovo", QStringLiteral("  &Nova NP"));
+    ButPesquisar = CamposFormulario::botaoBarra(this, "ButPesquisar", QStringLiteral(" &Pesquisar"));
+    ButRelatorios = CamposFormulario::botaoBarra(this, "ButRelatorios", QStringLiteral(" &Imprimir "));
+    ButRecebe = CamposFormulario::botaoBarra(this, "ButRecebe", QStringLiteral(" &Receber"));
+    ButAltera = CamposFormulario::botaoBarra(this, "ButAltera", QStringLiteral(" &Alterar"));
+    ButExclui = CamposFormulario::botaoBarra(this, "ButExclui", QStringLiteral(" &Excluir"));
+    ButOpcoes = CamposFormulario::botaoBarra(this, "ButOpcoes", QStringLiteral(" &Opções"));
+    ButAjuda = CamposFormulario::botaoBarra(this, "ButAjuda", QStringLiteral("   Ajuda   "));
 
     MenuExcluir = new QMenu(this);
     MenuExcluir->setObjectName(QStringLiteral("MenuExcluir"));
@@ -248,17 +229,17 @@ void TfNotaPromissoriaLite::montaPainelVisual()
         g->addWidget(new QLabel(rotulo, PanelVisual), linha, 0, Qt::AlignTop);
         g->addWidget(valor, linha++, 1);
     };
-    par(QStringLiteral("Nº da Parcela"), LabelParcela = valorPainel(PanelVisual, "LabelParcela"));
-    par(QStringLiteral("Vencimento"), LabelVencimento = valorPainel(PanelVisual, "LabelVencimento"));
-    par(QStringLiteral("Valor Promis."), LabelValor = valorPainel(PanelVisual, "LabelValor"));
-    par(QStringLiteral("Saldo Dev."), LabelSaldo = valorPainel(PanelVisual, "LabelSaldo"));
-    par(QStringLiteral("Credor"), LabelCredor = valorPainel(PanelVisual, "LabelCredor"));
-    par(QStringLiteral("Emitente"), LabelEmitente = valorPainel(PanelVisual, "LabelEmitente"));
-    par(QStringLiteral("Documento"), LabelDocumento = valorPainel(PanelVisual, "LabelDocumento"));
-    par(QStringLiteral("Endereço"), LabelEndereco = valorPainel(PanelVisual, "LabelEndereco"));
-    par(QStringLiteral("Praça pgto."), LabelPraca = valorPainel(PanelVisual, "LabelPraca"));
-    par(QStringLiteral("Emissão"), LabelEmissao = valorPainel(PanelVisual, "EmissaoExtenso"));
-    par(QStringLiteral("Observações"), LabelObs = valorPainel(PanelVisual, "LabelObs"));
+    par(QStringLiteral("Nº da Parcela"), LabelParcela = CamposFormulario::valorPainel(PanelVisual, "LabelParcela"));
+    par(QStringLiteral("Vencimento"), LabelVencimento = CamposFormulario::valorPainel(PanelVisual, "LabelVencimento"));
+    par(QStringLiteral("Valor Promis."), LabelValor = CamposFormulario::valorPainel(PanelVisual, "LabelValor"));
+    par(QStringLiteral("Saldo Dev."), LabelSaldo = CamposFormulario::valorPainel(PanelVisual, "LabelSaldo"));
+    par(QStringLiteral("Credor"), LabelCredor = CamposFormulario::valorPainel(PanelVisual, "LabelCredor"));
+    par(QStringLiteral("Emitente"), LabelEmitente = CamposFormulario::valorPainel(PanelVisual, "LabelEmitente"));
+    par(QStringLiteral("Documento"), LabelDocumento = CamposFormulario::valorPainel(PanelVisual, "LabelDocumento"));
+    par(QStringLiteral("Endereço"), LabelEndereco = CamposFormulario::valorPainel(PanelVisual, "LabelEndereco"));
+    par(QStringLiteral("Praça pgto."), LabelPraca = CamposFormulario::valorPainel(PanelVisual, "LabelPraca"));
+    par(QStringLiteral("Emissão"), LabelEmissao = CamposFormulario::valorPainel(PanelVisual, "EmissaoExtenso"));
+    par(QStringLiteral("Observações"), LabelObs = CamposFormulario::valorPainel(PanelVisual, "LabelObs"));
     g->setRowStretch(linha, 1);
     g->setColumnStretch(1, 1);
 }
