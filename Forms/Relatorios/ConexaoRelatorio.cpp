@@ -22,12 +22,33 @@ ConexaoRelatorio::~ConexaoRelatorio() { registradas().removeOne(this); }
 
 int ConexaoRelatorio::linhas() const { return query_ ? query_->recordCount() : 0; }
 
-int ConexaoRelatorio::coluna(const QString &campo) const { return query_ ? query_->indiceCampo(campo) : -1; }
+int ConexaoRelatorio::coluna(const QString &campo) const
+{
+    if (!query_) return -1;
+    const int c = query_->indiceCampo(campo);
+    if (c >= 0) return c;
+    const QStringList &calculados = camposCalculados();
+    for (int i = 0; i < calculados.size(); ++i)
+        if (calculados.at(i).compare(campo, Qt::CaseInsensitive) == 0) return query_->columnCount() + i;
+    return -1;
+}
 
 QVariant ConexaoRelatorio::valor(int linha, int coluna) const
 {
-    return query_ ? query_->valor(linha, coluna) : QVariant();
+    if (!query_) return {};
+    const int n = query_->columnCount();
+    if (coluna < n) return query_->valor(linha, coluna);
+    const QStringList &calculados = camposCalculados();
+    return coluna - n < calculados.size() ? valorCalculado(linha, calculados.at(coluna - n)) : QVariant();
 }
+
+const QStringList &ConexaoRelatorio::camposCalculados() const
+{
+    static const QStringList nenhum;
+    return nenhum;
+}
+
+QVariant ConexaoRelatorio::valorCalculado(int, const QString &) const { return {}; }
 
 int ConexaoRelatorio::linhaAtual() const { return query_ ? qMax(0, query_->recNo()) : 0; }
 

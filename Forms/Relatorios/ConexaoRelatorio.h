@@ -8,6 +8,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QStringList>
 
 class ConexaoRelatorio : public QObject, public FonteDados {
     Q_OBJECT
@@ -26,6 +27,11 @@ public:
 
     // The registered connection of that name; nullptr when there is none.
     static ConexaoRelatorio *procura(const QString &nome);
+
+protected:
+    // Fields a connection computes from a row, offered after the query's own columns (none here).
+    virtual const QStringList &camposCalculados() const;
+    virtual QVariant valorCalculado(int linha, const QString &campo) const;
 
 private:
     QString nome_;

@@ -110,25 +110,6 @@ const QStringList &ConexaoImpressaoNota::calculados()
     return nomes;
 }
 
-int ConexaoImpressaoNota::coluna(const QString &campo) const
-{
-    const int c = ConexaoRelatorio::coluna(campo);
-    if (c >= 0 || !query()) return c;
-    for (int i = 0; i < calculados().size(); ++i)
-        if (calculados()[i].compare(campo, Qt::CaseInsensitive) == 0) return query()->columnCount() + i;
-    return -1;
-}
-
-QVariant ConexaoImpressaoNota::valor(int linha, int coluna) const
-{
-    if (!query()) return {};
-    const int n = query()->columnCount();
-    if (coluna < n) return ConexaoRelatorio::valor(linha, coluna);
-    const int i = coluna - n;
-    if (i >= calculados().size()) return {};
-    return calculado(linha, calculados()[i]);
-}
-
 QString ConexaoImpressaoNota::calculado(int linha, const QString &campo) const
 {
     using namespace CamposNota;

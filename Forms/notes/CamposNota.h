@@ -37,12 +37,13 @@ public:
     ConexaoImpressaoNota(Query &query, std::function<int()> modo, QObject *parent = nullptr);
 
     static const QStringList &calculados();
-    int coluna(const QString &campo) const override;
-    QVariant valor(int linha, int coluna) const override;
-    using FonteDados::valor;
 
     // The calculated field of a row (by name), as the layouts read it.
     QString calculado(int linha, const QString &campo) const;
+
+protected:
+    const QStringList &camposCalculados() const override { return calculados(); }
+    QVariant valorCalculado(int linha, const QString &campo) const override { return calculado(linha, campo); }
 
 private:
     std::function<int()> modo_;

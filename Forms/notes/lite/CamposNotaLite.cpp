@@ -68,25 +68,6 @@ const QStringList &ConexaoNotaLite::calculados()
     return nomes;
 }
 
-int ConexaoNotaLite::coluna(const QString &campo) const
-{
-    const int c = ConexaoRelatorio::coluna(campo);
-    if (c >= 0 || !query()) return c;
-    for (int i = 0; i < calculados().size(); ++i)
-        if (calculados()[i].compare(campo, Qt::CaseInsensitive) == 0) return query()->columnCount() + i;
-    return -1;
-}
-
-QVariant ConexaoNotaLite::valor(int linha, int coluna) const
-{
-    if (!query()) return {};
-    const int n = query()->columnCount();
-    if (coluna < n) return ConexaoRelatorio::valor(linha, coluna);
-    const int i = coluna - n;
-    if (i >= calculados().size()) return {};
-    return calculado(linha, calculados()[i]);
-}
-
 QString ConexaoNotaLite::calculado(int linha, const QString &campo) const
 {
     using namespace CamposNotaLite;

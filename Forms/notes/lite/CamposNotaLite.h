@@ -33,11 +33,12 @@ public:
                     QObject *parent = nullptr);
 
     static const QStringList &calculados();
-    int coluna(const QString &campo) const override;
-    QVariant valor(int linha, int coluna) const override;
-    using FonteDados::valor;
 
     QString calculado(int linha, const QString &campo) const;
+
+protected:
+    const QStringList &camposCalculados() const override { return calculados(); }
+    QVariant valorCalculado(int linha, const QString &campo) const override { return calculado(linha, campo); }
 
 private:
     CamposNotaLite::Forma forma_;

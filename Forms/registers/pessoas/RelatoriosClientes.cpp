@@ -13,19 +13,17 @@ class RelatoriosClientes::ConexaoClientes : public ConexaoRelatorio {
 public:
     ConexaoClientes(Query &q, QObject *pai) : ConexaoRelatorio(QStringLiteral("RvClientes"), q, pai) {}
 
-    static constexpr int ColunaMes = 1 << 20;
     bool mesLigado = false;
 
-    int coluna(const QString &campo) const override
+protected:
+    const QStringList &camposCalculados() const override
     {
-        if (mesLigado && campo.compare(QLatin1String("MesAniversario"), Qt::CaseInsensitive) == 0) return ColunaMes;
-        return ConexaoRelatorio::coluna(campo);
+        static const QStringList mes{QStringLiteral("MesAniversario")}, nenhum;
+        return mesLigado ? mes : nenhum;
     }
-    QVariant valor(int linha, int coluna) const override
+    QVariant valorCalculado(int linha, const QString &) const override
     {
-        if (coluna == ColunaMes)
-            return mesAniversario(ConexaoRelatorio::valor(linha, ConexaoRelatorio::coluna(QStringLiteral("CG_DT_NASC"))));
-        return ConexaoRelatorio::valor(linha, coluna);
+        return mesAniversario(ConexaoRelatorio::valor(linha, ConexaoRelatorio::coluna(QStringLiteral("CG_DT_NASC"))));
     }
 };
 
