@@ -422,8 +422,8 @@ void TfEmpresas::ButGravarClick()
 void TfEmpresas::concluiGravacao()
 {
     Dados &d = dados();
-    if (d.LookupEmpresasRecibo.ativa()) Dados::reabre(d.LookupEmpresasRecibo);
     if (auto *p = JanelaPrincipal::atual()) p->Logotipo();
+    // The receipt lookup is reopened once, below, whether or not it was open.
     Dados::reabre(d.LookupEmpresas);
     Dados::reabre(d.LookupEmpresasNP);
     d.LookupEmpresasNP.last();
