@@ -3,10 +3,14 @@
 #include "CaixaTexto.h"
 #include "DataEdit.h"
 #include "MaskEdit.h"
+#include "TeclasNavegacao.h"
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QHeaderView>
 #include <QPushButton>
+#include <QTableView>
+#include <QToolButton>
 
 namespace CamposFormulario {
 
@@ -68,6 +72,36 @@ QLabel *valorPainel(QWidget *pai, const char *nome)
     f.setBold(true);
     l->setFont(f);
     return l;
+}
+
+ControlesEscolha controlesEscolha(QWidget *pai, const QString &nome, QAbstractItemModel *modelo, QObject *filtro)
+{
+    ControlesEscolha c;
+    c.edit = new QLineEdit(pai);
+    c.edit->setObjectName(QStringLiteral("EditEscolhe") + nome);
+    c.edit->setMaxLength(50);
+    maiusculas(c.edit);
+    // ENTER hides the list before moving on; ESC first empties an unchosen text.
+    c.edit->setProperty(TeclasNavegacao::PropriedadeTeclasProprias, int(TeclasNavegacao::Enter | TeclasNavegacao::Esc));
+    c.edit->installEventFilter(filtro);
+
+    c.botao = new QToolButton(pai);
+    c.botao->setObjectName(QStringLiteral("ButEscolhe") + nome);
+    c.botao->setText(QStringLiteral("▼"));
+    c.botao->setFocusPolicy(Qt::NoFocus);
+
+    c.grade = new QTableView(pai);
+    c.grade->setObjectName(QStringLiteral("GridEscolhe") + nome);
+    c.grade->setModel(modelo);
+    c.grade->setFocusPolicy(Qt::NoFocus);
+    c.grade->setSelectionBehavior(QAbstractItemView::SelectRows);
+    c.grade->setSelectionMode(QAbstractItemView::SingleSelection);
+    c.grade->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    c.grade->horizontalHeader()->hide();
+    c.grade->verticalHeader()->hide();
+    c.grade->horizontalHeader()->setStretchLastSection(true);
+    c.grade->hide();
+    return c;
 }
 
 void somenteLeitura(QWidget *campo)

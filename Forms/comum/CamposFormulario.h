@@ -7,7 +7,11 @@
 class DataEdit;
 class MaskEdit;
 class QLabel;
+class QAbstractItemModel;
+class QObject;
 class QPushButton;
+class QTableView;
+class QToolButton;
 class QLineEdit;
 class QWidget;
 
@@ -26,6 +30,15 @@ QLabel *link(QWidget *pai, const QString &texto, const char *nome);
 QPushButton *botaoBarra(QWidget *pai, const char *nome, const QString &texto, const QString &dica = {});
 // A value of a detail panel: bold, wrapping, selectable with the mouse.
 QLabel *valorPainel(QWidget *pai, const char *nome);
+// The three controls of a picker, named "EditEscolhe{nome}", "ButEscolhe{nome}" and
+// "GridEscolhe{nome}": the upper-case box of 50 characters (ENTER and ESC left to `filtro`, which
+// also receives its events), the list button and the hidden list of whole rows over `modelo`.
+struct ControlesEscolha {
+    QLineEdit *edit;
+    QToolButton *botao;
+    QTableView *grade;
+};
+ControlesEscolha controlesEscolha(QWidget *pai, const QString &nome, QAbstractItemModel *modelo, QObject *filtro);
 // Read only, grey and out of the focus order (the code boxes).
 void somenteLeitura(QWidget *campo);
 

@@ -1,6 +1,7 @@
 #include "SeletorPessoa.h"
 
 #include "CaixaTexto.h"
+#include "CamposFormulario.h"
 #include "Dados.h"
 #include "Mensagens.h"
 #include "ModeloTabela.h"
@@ -69,32 +70,12 @@ int CandidatosPessoas::linhaDoPrefixo(const QString &texto) const
 SeletorPessoa::SeletorPessoa(CandidatosPessoas &candidatos, const QString &nome, QWidget *pai)
     : QObject(pai), c_(candidatos)
 {
-    Edit = new QLineEdit(pai);
-    Edit->setObjectName(QStringLiteral("EditEscolhe") + nome);
-    Edit->setMaxLength(50);
-    maiusculas(Edit);
-    // ENTER hides the list before moving on; ESC first empties an unchosen text.
-    Edit->setProperty(TeclasNavegacao::PropriedadeTeclasProprias, int(TeclasNavegacao::Enter | TeclasNavegacao::Esc));
-    Edit->installEventFilter(this);
-
-    But = new QToolButton(pai);
-    But->setObjectName(QStringLiteral("ButEscolhe") + nome);
-    But->setText(QStringLiteral("▼"));
-    But->setFocusPolicy(Qt::NoFocus);
-
-    Grid = new QTableView(pai);
-    Grid->setObjectName(QStringLiteral("GridEscolhe") + nome);
-    Grid->setModel(c_.modelo);
-    Grid->setFocusPolicy(Qt::NoFocus);
-    Grid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    Grid->setSelectionMode(QAbstractItemView::SingleSelection);
-    Grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    Grid->horizontalHeader()->hide();
-    Grid->verticalHeader()->hide();
+    const auto controles = CamposFormulario::controlesEscolha(pai, nome, c_.modelo, this);
+    Edit = controles.edit;
+    But = controles.botao;
+    Grid = controles.grade;
     Grid->verticalHeader()->setDefaultSectionSize(20);
-    Grid->horizontalHeader()->setStretchLastSection(true);
     Grid->setColumnWidth(0, 60);
-    Grid->hide();
 
     connect(But, &QToolButton::clicked, this, &SeletorPessoa::alternaLista);
     connect(Edit, &QLineEdit::textEdited, this, &SeletorPessoa::digitou);

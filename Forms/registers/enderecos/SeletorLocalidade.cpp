@@ -1,6 +1,7 @@
 #include "SeletorLocalidade.h"
 
 #include "CaixaTexto.h"
+#include "CamposFormulario.h"
 #include "Dados.h"
 #include "ErroBD.h"
 #include "Mensagens.h"
@@ -66,31 +67,11 @@ SeletorLocalidade::SeletorLocalidade(Tipo tipo, const QString &nome, Transacao &
 {
     Qry.sql.defineLinhas(dadosTipo(tipo).sql);
 
-    Edit = new QLineEdit(pai);
-    Edit->setObjectName(QStringLiteral("EditEscolhe") + nome);
-    Edit->setMaxLength(50);
-    maiusculas(Edit);
-    // ENTER hides the list before moving on; ESC first empties an unchosen text.
-    Edit->setProperty(TeclasNavegacao::PropriedadeTeclasProprias, int(TeclasNavegacao::Enter | TeclasNavegacao::Esc));
-    Edit->installEventFilter(this);
-
-    But = new QToolButton(pai);
-    But->setObjectName(QStringLiteral("ButEscolhe") + nome);
-    But->setText(QStringLiteral("▼"));
-    But->setFocusPolicy(Qt::NoFocus);
-
     modelo_ = new ModeloTabela(Qry, this);
-    Grid = new QTableView(pai);
-    Grid->setObjectName(QStringLiteral("GridEscolhe") + nome);
-    Grid->setModel(modelo_);
-    Grid->setFocusPolicy(Qt::NoFocus);
-    Grid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    Grid->setSelectionMode(QAbstractItemView::SingleSelection);
-    Grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    Grid->horizontalHeader()->hide();
-    Grid->verticalHeader()->hide();
-    Grid->horizontalHeader()->setStretchLastSection(true);
-    Grid->hide();
+    const auto controles = CamposFormulario::controlesEscolha(pai, nome, modelo_, this);
+    Edit = controles.edit;
+    But = controles.botao;
+    Grid = controles.grade;
 
     connect(Edit, &QLineEdit::textEdited, this, &SeletorLocalidade::digitou);
     connect(But, &QToolButton::clicked, this, [this] {
